@@ -1,0 +1,11 @@
+// Progetto1: started without arguments, it writes the scenario into its own
+// folder and ends.
+#include "app/archivio_cartella.h"
+#include "app/piattaforma.h"
+#include "app/sequenza.h"
+
+int main() {
+  auto piattaforma = progetto1::crea_piattaforma();
+  progetto1::ArchivioCartella archivio(*piattaforma);
+  return progetto1::carica(*piattaforma, archivio);
+}

@@ -1,0 +1,35 @@
+// A platform for tests: a folder of the test's choosing, no window, and
+// messages recorded instead of shown.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/piattaforma.h"
+
+namespace progetto1 {
+
+class PiattaformaFinta : public Piattaforma {
+ public:
+  explicit PiattaformaFinta(std::string cartella = ".") : cartella_(std::move(cartella)) {}
+
+  std::string cartella_programma() override {
+    ++richieste_cartella;
+    return cartella_;
+  }
+  std::string unisci(const std::string& cartella, const std::string& nome) override {
+    return cartella + "/" + nome;
+  }
+  void mostra_attesa() override { eventi.push_back("attesa"); }
+  void messaggio(const std::string& testo, const std::string& titolo) override {
+    eventi.push_back("messaggio[" + titolo + "]" + testo);
+  }
+
+  std::vector<std::string> eventi;
+  int richieste_cartella = 0;
+
+ private:
+  std::string cartella_;
+};
+
+}  // namespace progetto1

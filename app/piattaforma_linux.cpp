@@ -1,0 +1,85 @@
+// Linux: the folder from /proc/self/exe, paths joined with a slash. With a
+// reachable display the wait window and the message box are real FLTK
+// windows; without one there is no window and messages go to standard error.
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Return_Button.H>
+#include <FL/Fl_Window.H>
+#include <X11/Xlib.h>
+#include <unistd.h>
+
+#include <climits>
+#include <iostream>
+#include <memory>
+
+#include "app/piattaforma.h"
+#include "app/piattaforma_linux.h"
+#include "model/cp1252.h"
+
+namespace progetto1 {
+
+namespace {
+
+bool display_raggiungibile() {
+  Display* d = XOpenDisplay(nullptr);
+  if (d == nullptr) return false;
+  XCloseDisplay(d);
+  return true;
+}
+
+}  // namespace
+
+PiattaformaLinux::PiattaformaLinux() : display_(display_raggiungibile()) {}
+PiattaformaLinux::~PiattaformaLinux() = default;
+
+std::string PiattaformaLinux::cartella_programma() {
+  char buf[PATH_MAX];
+  const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+  if (n <= 0) return ".";
+  std::string percorso(buf, static_cast<std::size_t>(n));
+  const auto barra = percorso.rfind('/');
+  return barra == std::string::npos ? "." : percorso.substr(0, barra);
+}
+
+std::string PiattaformaLinux::unisci(const std::string& cartella, const std::string& nome) {
+  return cartella + "/" + nome;
+}
+
+void PiattaformaLinux::mostra_attesa() {
+  if (!display_) return;
+  using D = DescrizioneAttesa;
+  finestra_ = std::make_unique<Fl_Window>(D::kLarghezzaClient, D::kAltezzaClient, D::kTitolo);
+  etichetta_ = new Fl_Box(D::kEtichettaX, D::kEtichettaY, D::kEtichettaLarghezza,
+                          D::kEtichettaAltezza, D::kDidascalia);
+  etichetta_->labelfont(FL_HELVETICA_BOLD);
+  etichetta_->labelsize(D::kPuntiCarattere * 96 / 72);  // points at 96 dots per inch
+  etichetta_->align(FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_INSIDE);
+  finestra_->end();
+  finestra_->show();
+  // Draw it now: the package does not return to an event loop while it works.
+  Fl::check();
+  Fl::flush();
+}
+
+void PiattaformaLinux::messaggio(const std::string& testo, const std::string& titolo) {
+  const std::string testo_utf8 = da_cp1252(testo);
+  const std::string titolo_utf8 = da_cp1252(titolo);
+  if (!display_) {
+    std::cerr << titolo_utf8 << ": " << testo_utf8 << '\n';
+    return;
+  }
+  Fl_Window box(320, 120, titolo_utf8.c_str());
+  Fl_Box etichetta(10, 10, 300, 60, testo_utf8.c_str());
+  etichetta.align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
+  Fl_Return_Button ok(120, 80, 80, 28, "OK");
+  ok.callback([](Fl_Widget* w, void*) { w->window()->hide(); });
+  box.end();
+  box.set_modal();
+  box.show();
+  while (box.shown()) Fl::wait();
+}
+
+std::unique_ptr<Piattaforma> crea_piattaforma() { return std::make_unique<PiattaformaLinux>(); }
+
+}  // namespace progetto1

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+
+#include "app/piattaforma.h"
+
+class Fl_Window;
+class Fl_Box;
+
+namespace progetto1 {
+
+class PiattaformaLinux : public Piattaforma {
+ public:
+  PiattaformaLinux();
+  ~PiattaformaLinux() override;
+
+  std::string cartella_programma() override;
+  std::string unisci(const std::string& cartella, const std::string& nome) override;
+  void mostra_attesa() override;
+  void messaggio(const std::string& testo, const std::string& titolo) override;
+
+  bool ha_display() const { return display_; }
+  // The wait window and its label once shown; null without a display.
+  Fl_Window* finestra() const { return finestra_.get(); }
+  Fl_Box* etichetta() const { return etichetta_; }
+
+ private:
+  bool display_;
+  std::unique_ptr<Fl_Window> finestra_;
+  Fl_Box* etichetta_ = nullptr;  // owned by finestra_
+};
+
+}  // namespace progetto1

@@ -1,0 +1,42 @@
+// The plan of the line: an x and a y coordinate for every metre, each held
+// with the type it was stored as, because the plan file tags every value
+// with that type.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace progetto1 {
+
+enum class TipoValore : std::uint8_t {
+  kVuoto = 0,    // never set
+  kIntero = 2,   // 16-bit whole number
+  kDoppio = 5,   // double-precision value
+};
+
+class TabellaLinea {
+ public:
+  // Creates the table with points 0 to ultimo, every entry empty.
+  void crea(long ultimo);
+  void elimina();
+  bool esiste() const { return !tipo_[0].empty(); }
+  // The upper point index; -1 when the table does not exist.
+  long ultimo() const { return static_cast<long>(valore_[0].size()) - 1; }
+
+  // coordinata: 0 for x, 1 for y. Indices are checked (failure 9).
+  void imposta_intero(long punto, int coordinata, std::int16_t v);
+  void imposta_doppio(long punto, int coordinata, double v);
+  TipoValore tipo(long punto, int coordinata) const;
+  double valore(long punto, int coordinata) const;
+
+  // Whole columns, in point order, for the plan file writer.
+  const std::vector<double>& valori(int coordinata) const { return valore_[coordinata]; }
+  const std::vector<TipoValore>& tipi(int coordinata) const { return tipo_[coordinata]; }
+
+ private:
+  void controlla(long punto, int coordinata) const;
+  std::vector<double> valore_[2];
+  std::vector<TipoValore> tipo_[2];
+};
+
+}  // namespace progetto1

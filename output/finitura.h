@@ -1,0 +1,17 @@
+// The finishing stage: clears the station table, runs the reader of the
+// description texts, inserts the code points, stores the package values and
+// the check codes and writes the binary scenario files into the archive.
+#pragma once
+
+#include <cstdint>
+
+#include "model/archivio.h"
+#include "model/avvisi.h"
+#include "model/pacchetto.h"
+
+namespace progetto1 {
+
+// j non-zero: the line plan is also built and written (the package passes 1).
+void memorizza_percorso(Pacchetto& p, std::int32_t j, Archivio& archivio, Avvisi& avvisi);
+
+}  // namespace progetto1

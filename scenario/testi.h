@@ -1,0 +1,27 @@
+// The five text writers of the package, in the order of their declaration.
+// Each writes one text of the embedded scenario into the program's folder
+// through the shared text writer.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/archivio.h"
+#include "model/pacchetto.h"
+
+namespace progetto1 {
+
+// The lines of each text, as UTF-8, without the sentinel.
+std::vector<std::string> righe_linea(const Pacchetto& p);
+std::vector<std::string> righe_treno(const Pacchetto& p);
+std::vector<std::string> righe_scheda(const Pacchetto& p);
+std::vector<std::string> righe_rallentamenti(const Pacchetto& p);
+std::vector<std::string> righe_note(const Pacchetto& p);
+
+void dati_linea(Pacchetto& p, Archivio& archivio);          // nome_linea + "_linea.txt"
+void dati_treno(Pacchetto& p, Archivio& archivio);          // ... "-.txt"
+void dati_scheda(Pacchetto& p, Archivio& archivio);         // ... "_scheda_treno.txt"
+void dati_rallentamenti(Pacchetto& p, Archivio& archivio);  // ... "_rallentamenti.txt"
+void dati_note(Pacchetto& p, Archivio& archivio);           // ... "_note.txt"
+
+}  // namespace progetto1
