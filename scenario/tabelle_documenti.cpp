@@ -1,0 +1,1 @@
+#include "scenario/tabelle_documenti.h"
