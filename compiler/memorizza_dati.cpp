@@ -3,6 +3,6 @@
 namespace progetto1 {
 
 // Placeholder until the readers land.
-void memorizza_dati(Pacchetto& /*p*/, Archivio& /*archivio*/) {}
+void memorizza_dati(Pacchetto& /*p*/, Archivio& /*archivio*/, Traccia* /*traccia*/) {}
 
 }  // namespace progetto1

@@ -5,11 +5,22 @@
 // error register and deletes the texts as the package does.
 #pragma once
 
+#include <string>
+
 #include "model/archivio.h"
 #include "model/pacchetto.h"
 
 namespace progetto1 {
 
-void memorizza_dati(Pacchetto& p, Archivio& archivio);
+// Where the reader stood when it last recorded a code in the register, for
+// diagnostics that name the record (the package itself never looks at it).
+struct Traccia {
+  enum class Testo { kNessuno, kLinea, kTreno };
+  Testo testo = Testo::kNessuno;
+  long riga = 0;            // 1-based line number of the record's keyword field
+  std::string testo_riga;   // that line of the text, without its line end
+};
+
+void memorizza_dati(Pacchetto& p, Archivio& archivio, Traccia* traccia = nullptr);
 
 }  // namespace progetto1

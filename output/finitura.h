@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "compiler/memorizza_dati.h"
 #include "model/archivio.h"
 #include "model/avvisi.h"
 #include "model/pacchetto.h"
@@ -12,6 +13,8 @@
 namespace progetto1 {
 
 // j non-zero: the line plan is also built and written (the package passes 1).
-void memorizza_percorso(Pacchetto& p, std::int32_t j, Archivio& archivio, Avvisi& avvisi);
+// traccia, when given, receives where the reader recorded its last code.
+void memorizza_percorso(Pacchetto& p, std::int32_t j, Archivio& archivio, Avvisi& avvisi,
+                        Traccia* traccia = nullptr);
 
 }  // namespace progetto1
