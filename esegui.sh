@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the package and runs it once in build/pacchetto/, where its files
+# appear.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/dipendenze.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build --target Progetto1
+mkdir -p build/pacchetto
+cp build/app/Progetto1 build/pacchetto/
+build/pacchetto/Progetto1
+echo "File del pacchetto in build/pacchetto:"
+ls -l build/pacchetto
