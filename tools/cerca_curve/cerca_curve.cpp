@@ -1,0 +1,475 @@
+// Searches the 39 curve records of the line Corsanta so that its plan, integrated exactly as
+// the line reader integrates it, ends at the surveyed end point of the line.
+//
+// Run by hand from the repository root (not part of the build):
+//   g++ -O2 -std=c++20 tools/cerca_curve/cerca_curve.cpp -o /tmp/cerca_curve && /tmp/cerca_curve
+//
+// The search is deterministic (fixed seed). It works in two stages:
+//  1. simulated annealing over the order of sides and grades, the lengths and the straights
+//     between the curves, within bounds that keep the line plausible (straights between
+//     curves, headings meandering around the general direction, no long runs of curves to
+//     the same side), until the end point is within centimetres;
+//  2. with sides, grades and lengths fixed the end point is linear in the straight lengths,
+//     so moving 50 m of straight from one gap to another moves it by a known vector; a
+//     meet-in-the-middle search over such moves brings it within a few millimetres.
+// The result is checked by the step-by-step integration and printed ready to paste into
+// scenario/curve_corsanta.cpp.
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <complex>
+#include <cstdint>
+#include <cstdio>
+#include <numbers>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using complesso = std::complex<double>;
+
+constexpr int numero_curve = 39;
+constexpr int ultimo_punto = 111298;  // lunghezza_estesa - 2
+constexpr int inizio_primo = 650;
+constexpr int inizio_ultimo = 100900;
+constexpr double meta_x = 30508.0;
+constexpr double meta_y = 91848.5;
+constexpr int passo = 50;
+constexpr int rettilineo_minimo = 250;
+constexpr int rettilineo_massimo = 5000;
+constexpr int lunghezza_massima = 1700;
+
+double curvatura(int grado) {
+  switch (grado) {
+    case 2:
+      return 0.0002;
+    case 3:
+      return 0.0004;
+    case 4:
+      return 0.001;
+    default:
+      return 0.002;
+  }
+}
+
+// Plausible length range by grade: long gentle curves, short sharp ones.
+int lunghezza_min(int grado) { return grado >= 4 ? 100 : (grado == 3 ? 200 : 400); }
+int lunghezza_max(int grado) { return grado == 5 ? 600 : (grado == 4 ? 900 : lunghezza_massima); }
+
+struct Tracciato {
+  std::array<char, numero_curve> lato{};
+  std::array<int, numero_curve> grado{};
+  std::array<int, numero_curve> lunghezza{};
+  std::array<int, numero_curve> rettilineo{};  // straight after curve j, up to curve j + 1
+
+  int inizio(int j) const {
+    int s = inizio_primo;
+    for (int q = 0; q < j; ++q) s += lunghezza[q] + rettilineo[q];
+    return s;
+  }
+  double k(int j) const { return lato[j] == 'd' ? curvatura(grado[j]) : -curvatura(grado[j]); }
+};
+
+// Powers and geometric sums of the one-metre step operator, per grade and side: a curved
+// step multiplies the step (dx + i dy) by w = 1 - i k.
+struct Tabelle {
+  std::array<std::array<std::vector<complesso>, 2>, 6> potenza, somma;
+  Tabelle() {
+    for (int g = 2; g <= 5; ++g) {
+      for (int lato = 0; lato < 2; ++lato) {
+        const double k = lato == 0 ? curvatura(g) : -curvatura(g);
+        const complesso w(1.0, -k);
+        auto& p = potenza[g][lato];
+        auto& s = somma[g][lato];
+        p.assign(lunghezza_massima + 1, 1.0);
+        s.assign(lunghezza_massima + 1, 0.0);
+        for (int n = 1; n <= lunghezza_massima; ++n) {
+          p[n] = p[n - 1] * w;
+          s[n] = s[n - 1] + p[n];
+        }
+      }
+    }
+  }
+};
+
+const Tabelle& tabelle() {
+  static const Tabelle t;
+  return t;
+}
+
+struct Esito {
+  complesso fine;
+  std::array<complesso, numero_curve> direzione;  // step vector after curve j
+};
+
+// Closed-form plan: straights add n steps, curves add the geometric sum of rotated steps.
+Esito valuta(const Tracciato& t) {
+  Esito e{};
+  complesso p(0.0, 1.0), d(0.0, 1.0);
+  int i = 1;
+  int s = inizio_primo;
+  for (int j = 0; j < numero_curve; ++j) {
+    p += static_cast<double>(s - i) * d;
+    const int l = t.lunghezza[j];
+    const int lato = t.lato[j] == 'd' ? 0 : 1;
+    p += d * tabelle().somma[t.grado[j]][lato][l];
+    d *= tabelle().potenza[t.grado[j]][lato][l];
+    i = s + l;
+    e.direzione[j] = d;
+    s = i + t.rettilineo[j];
+  }
+  p += static_cast<double>(ultimo_punto - i) * d;
+  e.fine = p;
+  return e;
+}
+
+struct Piano {
+  std::vector<double> x, y;
+};
+
+// The plan exactly as the line reader computes it, step by step.
+Piano integra(const Tracciato& t) {
+  Piano pn;
+  pn.x.assign(ultimo_punto + 1, 0.0);
+  pn.y.assign(ultimo_punto + 1, 0.0);
+  pn.y[1] = 1.0;
+  int i = 2;
+  auto dritto = [&] {
+    const double dx = pn.x[i - 1] - pn.x[i - 2], dy = pn.y[i - 1] - pn.y[i - 2];
+    pn.x[i] = pn.x[i - 1] + dx;
+    pn.y[i] = pn.y[i - 1] + dy;
+    ++i;
+  };
+  for (int j = 0; j < numero_curve; ++j) {
+    const int s = t.inizio(j), l = t.lunghezza[j];
+    const double k = t.k(j);
+    while (i <= s) dritto();
+    while (i <= s + l) {
+      const double dx = pn.x[i - 1] - pn.x[i - 2], dy = pn.y[i - 1] - pn.y[i - 2];
+      pn.x[i] = pn.x[i - 1] + dx + k * dy;
+      pn.y[i] = pn.y[i - 1] + dy - k * dx;
+      ++i;
+    }
+  }
+  while (i <= ultimo_punto) dritto();
+  return pn;
+}
+
+// Heading measured clockwise from +y, in radians.
+double rotta(complesso d) { return std::atan2(d.real(), d.imag()); }
+
+const double rotta_meta = std::atan2(meta_x, meta_y);
+constexpr double scarto_rotta = 0.9;  // headings stay within about 52 degrees of the general one
+constexpr double scarto_rotta_finale = 0.4;
+
+// Penalty for leaving the plausible shape; zero when the layout is acceptable.
+double penalita(const Tracciato& t, const Esito& e) {
+  double p = 0.0;
+  for (int j = 1; j < numero_curve; ++j) {
+    const double scarto = std::abs(rotta(e.direzione[j]) - rotta_meta);
+    if (scarto > scarto_rotta) p += 2000.0 + 20000.0 * (scarto - scarto_rotta);
+  }
+  // The plan runs on straight well past the end of the line: keep that last long straight
+  // close to the general direction.
+  const double scarto_finale = std::abs(rotta(e.direzione[numero_curve - 1]) - rotta_meta);
+  if (scarto_finale > scarto_rotta_finale)
+    p += 2000.0 + 20000.0 * (scarto_finale - scarto_rotta_finale);
+  int serie = 1;
+  for (int j = 1; j < numero_curve; ++j) {
+    serie = t.lato[j] == t.lato[j - 1] ? serie + 1 : 1;
+    if (serie > 3) p += 3000.0;
+  }
+  return p;
+}
+
+bool lunghezze_valide(const Tracciato& t) {
+  bool cento = false, massima = false;
+  for (int j = 2; j < numero_curve; ++j) {
+    if (t.lunghezza[j] < lunghezza_min(t.grado[j]) || t.lunghezza[j] > lunghezza_max(t.grado[j]))
+      return false;
+    cento = cento || t.lunghezza[j] == 100;
+    massima = massima || t.lunghezza[j] == lunghezza_massima;
+  }
+  return cento && massima;
+}
+
+bool rettilinei_validi(const Tracciato& t) {
+  if (t.inizio(numero_curve - 1) != inizio_ultimo) return false;
+  for (int j = 1; j < numero_curve - 1; ++j)
+    if (t.rettilineo[j] < rettilineo_minimo || t.rettilineo[j] > rettilineo_massimo) return false;
+  return true;
+}
+
+double costo(const Tracciato& t) {
+  const Esito e = valuta(t);
+  return std::abs(e.fine - complesso(meta_x, meta_y)) + penalita(t, e);
+}
+
+struct Caso {
+  std::mt19937_64 motore;
+  explicit Caso(std::uint64_t seme) : motore(seme) {}
+  int intero(int n) { return static_cast<int>(motore() % static_cast<std::uint64_t>(n)); }
+  double reale() { return static_cast<double>(motore() >> 11) * 0x1.0p-53; }
+};
+
+Tracciato tracciato_iniziale(Caso& caso) {
+  Tracciato t;
+  t.lato[0] = 'd';
+  t.grado[0] = 5;
+  t.lunghezza[0] = 600;
+  t.lato[1] = 's';
+  t.grado[1] = 5;
+  t.lunghezza[1] = 800;
+  t.rettilineo[0] = 100;
+  // The other 37: 21 right and 16 left; 3 of grade 2, 16 of grade 3, 17 of grade 4, 1 of 5.
+  std::vector<char> lati(21, 'd');
+  lati.insert(lati.end(), 16, 's');
+  std::vector<int> gradi(3, 2);
+  gradi.insert(gradi.end(), 16, 3);
+  gradi.insert(gradi.end(), 17, 4);
+  gradi.push_back(5);
+  for (int n = static_cast<int>(lati.size()) - 1; n > 0; --n)
+    std::swap(lati[n], lati[caso.intero(n + 1)]);
+  for (int n = static_cast<int>(gradi.size()) - 1; n > 0; --n)
+    std::swap(gradi[n], gradi[caso.intero(n + 1)]);
+  bool cento = false, massima = false;
+  for (int j = 2; j < numero_curve; ++j) {
+    t.lato[j] = lati[j - 2];
+    t.grado[j] = gradi[j - 2];
+    const int lo = lunghezza_min(t.grado[j]) / passo, hi = lunghezza_max(t.grado[j]) / passo;
+    t.lunghezza[j] = passo * (lo + caso.intero((hi - lo) / 2 + 1));
+    if (!cento && t.grado[j] == 4) {
+      t.lunghezza[j] = 100;
+      cento = true;
+    } else if (!massima && t.grado[j] == 3) {
+      t.lunghezza[j] = lunghezza_massima;
+      massima = true;
+    }
+  }
+  // Spread the straights evenly so that the last curve starts where it must.
+  int somma = inizio_ultimo - inizio_primo - t.lunghezza[0] - t.rettilineo[0];
+  for (int j = 1; j < numero_curve - 1; ++j) somma -= t.lunghezza[j];
+  const int gap = numero_curve - 2;
+  for (int j = 1; j < numero_curve - 1; ++j) {
+    const int resto = gap - (j - 1);
+    t.rettilineo[j] = passo * ((somma / passo) / resto);
+    somma -= t.rettilineo[j];
+  }
+  t.rettilineo[numero_curve - 1] = 0;
+  return t;
+}
+
+// One random change: 50 m steps of straight moved between two gaps, a length changed against
+// a gap, or two curves exchanging their side or their grade.
+bool mossa(Tracciato& t, Caso& caso) {
+  const int tipo = caso.intero(10);
+  const int ng = numero_curve - 2;  // movable gaps 1 .. 37
+  if (tipo < 5) {
+    const int a = 1 + caso.intero(ng), b = 1 + caso.intero(ng);
+    if (a == b) return false;
+    const int m = passo * (1 + caso.intero(tipo < 3 ? 2 : 20));
+    t.rettilineo[a] -= m;
+    t.rettilineo[b] += m;
+  } else if (tipo < 8) {
+    const int j = 2 + caso.intero(numero_curve - 2);
+    const int delta = passo * (caso.intero(2) == 0 ? -1 : 1) * (1 + caso.intero(3));
+    t.lunghezza[j] += delta;
+    // The last curve's start is fixed; any other length change is paid by some straight.
+    if (j < numero_curve - 1) t.rettilineo[1 + caso.intero(ng)] -= delta;
+  } else if (tipo < 9) {
+    const int a = 2 + caso.intero(numero_curve - 2), b = 2 + caso.intero(numero_curve - 2);
+    if (t.lato[a] == t.lato[b]) return false;
+    std::swap(t.lato[a], t.lato[b]);
+  } else {
+    const int a = 2 + caso.intero(numero_curve - 2), b = 2 + caso.intero(numero_curve - 2);
+    if (t.grado[a] == t.grado[b]) return false;
+    std::swap(t.grado[a], t.grado[b]);
+    if (caso.intero(2) == 0) std::swap(t.lunghezza[a], t.lunghezza[b]);
+  }
+  return lunghezze_valide(t) && rettilinei_validi(t);
+}
+
+Tracciato ricottura(std::uint64_t seme, long passi) {
+  Caso caso(seme);
+  Tracciato t = tracciato_iniziale(caso);
+  while (!lunghezze_valide(t) || !rettilinei_validi(t)) t = tracciato_iniziale(caso);
+  double c = costo(t);
+  Tracciato migliore = t;
+  double c_migliore = c;
+  const double t0 = 5000.0, t1 = 0.2;
+  for (long n = 0; n < passi; ++n) {
+    const double temp = t0 * std::pow(t1 / t0, static_cast<double>(n) / static_cast<double>(passi));
+    Tracciato prova = t;
+    if (!mossa(prova, caso)) continue;
+    const double cp = costo(prova);
+    if (cp <= c || caso.reale() < std::exp((c - cp) / temp)) {
+      t = prova;
+      c = cp;
+      if (c < c_migliore) {
+        migliore = t;
+        c_migliore = c;
+      }
+    }
+  }
+  return migliore;
+}
+
+// Meet in the middle over moves of +-50 m on 24 gaps whose total change is zero.
+struct Voce {
+  double x, y;
+  int somma;
+  std::uint32_t codice;
+};
+
+std::vector<Voce> enumera(const std::vector<int>& indici, const std::vector<complesso>& vettori,
+                          const Tracciato& t) {
+  std::vector<Voce> v;
+  std::size_t totale = 1;
+  for (std::size_t q = 0; q < indici.size(); ++q) totale *= 3;
+  v.reserve(totale);
+  for (std::uint32_t codice = 0; codice < totale; ++codice) {
+    std::uint32_t c = codice;
+    complesso z(0.0, 0.0);
+    int somma = 0;
+    bool ok = true;
+    for (std::size_t q = 0; q < indici.size(); ++q) {
+      const int delta = static_cast<int>(c % 3) - 1;
+      c /= 3;
+      const int nuovo = t.rettilineo[indici[q]] + passo * delta;
+      if (nuovo < rettilineo_minimo || nuovo > rettilineo_massimo) {
+        ok = false;
+        break;
+      }
+      z += static_cast<double>(passo * delta) * vettori[q];
+      somma += delta;
+    }
+    if (ok) v.push_back({z.real(), z.imag(), somma, codice});
+  }
+  return v;
+}
+
+void applica(Tracciato& t, const std::vector<int>& indici, std::uint32_t codice) {
+  for (int indice : indici) {
+    t.rettilineo[indice] += passo * (static_cast<int>(codice % 3) - 1);
+    codice /= 3;
+  }
+}
+
+struct Errore {
+  double dx, dy;
+  double massimo() const { return std::max(std::abs(dx), std::abs(dy)); }
+};
+
+Errore errore_esatto(const Tracciato& t) {
+  const Piano pn = integra(t);
+  return {pn.x[ultimo_punto] - meta_x, pn.y[ultimo_punto] - meta_y};
+}
+
+bool affina(Tracciato& t) {
+  const Esito e = valuta(t);
+  const complesso residuo = complesso(meta_x, meta_y) - e.fine;
+  std::vector<int> a, b;
+  for (int j = 1; j < numero_curve - 1 && a.size() + b.size() < 24; ++j)
+    (j % 2 ? a : b).push_back(j);
+  std::vector<complesso> va, vb;
+  for (int j : a) va.push_back(e.direzione[j]);
+  for (int j : b) vb.push_back(e.direzione[j]);
+  std::vector<Voce> ea = enumera(a, va, t), eb = enumera(b, vb, t);
+  const double cella = 0.02;
+  auto chiave = [&](int somma, double x, double y) {
+    return std::array<long, 3>{somma, std::lround(std::floor(x / cella)),
+                               std::lround(std::floor(y / cella))};
+  };
+  std::vector<std::pair<std::array<long, 3>, std::size_t>> indice;
+  indice.reserve(ea.size());
+  for (std::size_t q = 0; q < ea.size(); ++q)
+    indice.push_back({chiave(ea[q].somma, ea[q].x, ea[q].y), q});
+  std::sort(indice.begin(), indice.end());
+  struct Candidato {
+    double errore;
+    int cambi;
+    std::uint32_t ca, cb;
+  };
+  std::vector<Candidato> candidati;
+  for (const Voce& vb_ : eb) {
+    const double x = residuo.real() - vb_.x, y = residuo.imag() - vb_.y;
+    const auto k = chiave(-vb_.somma, x, y);
+    for (long ox = -1; ox <= 1; ++ox) {
+      for (long oy = -1; oy <= 1; ++oy) {
+        const std::array<long, 3> cerca{k[0], k[1] + ox, k[2] + oy};
+        auto it = std::lower_bound(indice.begin(), indice.end(),
+                                   std::pair<std::array<long, 3>, std::size_t>{cerca, 0});
+        for (; it != indice.end() && it->first == cerca; ++it) {
+          const Voce& va_ = ea[it->second];
+          const double err = std::max(std::abs(x - va_.x), std::abs(y - va_.y));
+          if (err < 0.01) candidati.push_back({err, 0, va_.codice, vb_.codice});
+        }
+      }
+    }
+  }
+  // Digit 1 of a code means "unchanged"; prefer the fewest changed straights.
+  for (auto& c : candidati) {
+    c.cambi = 0;
+    std::uint32_t x = c.ca, y = c.cb;
+    for (std::size_t q = 0; q < a.size(); ++q, x /= 3) c.cambi += x % 3 != 1;
+    for (std::size_t q = 0; q < b.size(); ++q, y /= 3) c.cambi += y % 3 != 1;
+  }
+  std::sort(candidati.begin(), candidati.end(), [](const Candidato& p, const Candidato& q) {
+    return p.errore != q.errore ? p.errore < q.errore : p.cambi < q.cambi;
+  });
+  std::printf("candidates within 1 cm (model): %zu\n", candidati.size());
+  for (std::size_t q = 0; q < candidati.size() && q < 50; ++q) {
+    Tracciato prova = t;
+    applica(prova, a, candidati[q].ca);
+    applica(prova, b, candidati[q].cb);
+    if (!rettilinei_validi(prova) || penalita(prova, valuta(prova)) > 0.0) continue;
+    const Errore err = errore_esatto(prova);
+    if (err.massimo() < 0.01) {
+      t = prova;
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string riga(const Tracciato& t, int j) {
+  return std::string("curva") + t.lato[j] + std::to_string(t.grado[j]) + ",  " +
+         std::to_string(t.inizio(j)) + ",  " + std::to_string(t.lunghezza[j]);
+}
+
+}  // namespace
+
+int main() {
+  const auto avvio = std::chrono::steady_clock::now();
+  const long passi = 3000000;
+  for (std::uint64_t seme = 1; seme <= 50; ++seme) {
+    Tracciato t = ricottura(seme, passi);
+    const Esito e = valuta(t);
+    const double resto = std::abs(e.fine - complesso(meta_x, meta_y));
+    const double pen = penalita(t, e);
+    std::printf("seed %llu: distance to end point %.3f m, penalty %.1f\n",
+                static_cast<unsigned long long>(seme), resto, pen);
+    if (pen > 0.0 || resto > 20.0) continue;
+    if (!affina(t)) continue;
+
+    const Piano pn = integra(t);
+    std::printf("\n");
+    for (int j = 0; j < numero_curve; ++j) std::printf("\"%s\",\n", riga(t, j).c_str());
+    std::printf("\npoint 1250: (%.4f, %.4f)\n", pn.x[1250], pn.y[1250]);
+    std::printf("point %d: (%.4f, %.4f)\n", ultimo_punto, pn.x[ultimo_punto], pn.y[ultimo_punto]);
+    std::printf("headings after each curve (deg):");
+    const Esito ef = valuta(t);
+    for (int j = 0; j < numero_curve; ++j)
+      std::printf(" %.0f", rotta(ef.direzione[j]) * 180.0 / std::numbers::pi);
+    std::printf("\n");
+    const double secondi =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - avvio).count();
+    std::printf("search time: %.1f s\n", secondi);
+    return 0;
+  }
+  std::printf("no layout found\n");
+  return 1;
+}
