@@ -1,8 +1,61 @@
 #include "compiler/memorizza_dati.h"
 
+#include "compiler/aritmetica.h"
+#include "compiler/lettura.h"
+#include "model/guasto.h"
+
 namespace progetto1 {
 
-// Placeholder until the readers land.
-void memorizza_dati(Pacchetto& /*p*/, Archivio& /*archivio*/, Traccia* /*traccia*/) {}
+void Lettura::leggi_chiave() {
+  p.riga = campi->leggi_testo();
+  riga_record = campi->riga_lettura();
+}
+
+void Lettura::chiudi_ed_elimina() {
+  archivio.elimina(testo == Traccia::Testo::kTreno ? nome_testo_treno(p) : nome_testo_linea(p));
+}
+
+void Lettura::registra(std::int32_t codice, long riga) {
+  p.codice_errore = codice;
+  if (traccia == nullptr) return;
+  traccia->testo = testo;
+  traccia->riga = riga;
+  traccia->testo_riga = campi && riga > 0 ? campi->testo_riga(riga) : std::string();
+}
+
+void Lettura::registra(std::int32_t codice, std::int32_t posizione, long riga) {
+  p.posizione_errore = posizione;
+  registra(codice, riga);
+}
+
+bool Lettura::entro_percorso(std::int32_t pos, std::int32_t margine) {
+  if (p.percorso.vuoto()) throw Guasto::indice_fuori_intervallo();
+  if (somma(pos, margine) / 50.0 > static_cast<double>(p.percorso.ultimo())) {
+    registra(15, pos, riga_record);
+    return false;
+  }
+  return true;
+}
+
+long Lettura::riga_guasto() const {
+  if (!campi) return 0;
+  return campi->in_lettura() ? campi->riga_lettura() : riga_record;
+}
+
+void memorizza_dati(Pacchetto& p, Archivio& archivio, Traccia* traccia) {
+  if (traccia != nullptr) *traccia = Traccia{};
+  Lettura l(p, archivio, traccia);
+  try {
+    if (leggi_testo_linea(l) == Esito::kFine) return;
+    leggi_testo_treno(l);
+  } catch (const Guasto&) {
+    // A text that cannot be read to the end is refused as a whole: neither
+    // description text is left behind for a later run to trip over.
+    for (const std::string& nome : {nome_testo_linea(p), nome_testo_treno(p)}) {
+      if (archivio.esiste(nome)) archivio.elimina(nome);
+    }
+    l.registra(25, l.riga_guasto());
+  }
+}
 
 }  // namespace progetto1

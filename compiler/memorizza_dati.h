@@ -17,8 +17,8 @@ namespace progetto1 {
 struct Traccia {
   enum class Testo { kNessuno, kLinea, kTreno };
   Testo testo = Testo::kNessuno;
-  long riga = 0;            // 1-based line number of the record's keyword field
-  std::string testo_riga;   // that line of the text, without its line end
+  long riga = 0;           // 1-based line number of the record's keyword field
+  std::string testo_riga;  // that line of the text, without its line end
 };
 
 void memorizza_dati(Pacchetto& p, Archivio& archivio, Traccia* traccia = nullptr);

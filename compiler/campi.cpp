@@ -1,0 +1,172 @@
+#include "compiler/campi.h"
+
+#include <charconv>
+#include <system_error>
+#include <utility>
+
+#include "model/guasto.h"
+#include "model/numeri.h"
+
+namespace progetto1 {
+
+namespace {
+
+bool spazio(char c) { return c == ' ' || c == '\t'; }
+bool fine_riga(char c) { return c == '\r' || c == '\n'; }
+bool cifra(char c) { return c >= '0' && c <= '9'; }
+
+// Optional sign, digits, optional decimal fraction; at least one digit.
+bool numero_valido(const std::string& s) {
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  bool cifre = false;
+  while (i < s.size() && cifra(s[i])) ++i, cifre = true;
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    while (i < s.size() && cifra(s[i])) ++i, cifre = true;
+  }
+  return cifre && i == s.size();
+}
+
+double converti(const std::string& s) {
+  if (s.empty()) return 0;
+  if (!numero_valido(s)) throw Guasto::tipo_non_corrispondente();
+  const char* inizio = s.data();
+  const char* const fine = s.data() + s.size();
+  const bool negativo = *inizio == '-';
+  if (*inizio == '+' || *inizio == '-') ++inizio;
+  double v = 0;
+  const auto [dove, errore] = std::from_chars(inizio, fine, v, std::chars_format::fixed);
+  if (errore == std::errc::result_out_of_range) throw Guasto::overflow();
+  if (errore != std::errc() || dove != fine) throw Guasto::tipo_non_corrispondente();
+  return negativo ? -v : v;
+}
+
+}  // namespace
+
+LettoreCampi::LettoreCampi(std::string testo) : testo_(std::move(testo)) {}
+
+bool LettoreCampi::a_capo() const { return pos_ < testo_.size() && fine_riga(testo_[pos_]); }
+
+void LettoreCampi::consuma_a_capo() {
+  if (testo_[pos_] == '\r' && pos_ + 1 < testo_.size() && testo_[pos_ + 1] == '\n') ++pos_;
+  ++pos_;
+  ++riga_;
+}
+
+void LettoreCampi::salta_spazi() {
+  while (pos_ < testo_.size() && spazio(testo_[pos_])) ++pos_;
+}
+
+void LettoreCampi::inizia_lettura() {
+  salta_spazi();
+  riga_lettura_ = riga_;
+  if (alla_fine()) {
+    if (riga_lettura_ > righe()) riga_lettura_ = righe();
+    throw Guasto::input_oltre_fine();
+  }
+}
+
+std::string LettoreCampi::campo_testo() {
+  inizia_lettura();
+  std::string campo;
+  if (testo_[pos_] == '"') {
+    ++pos_;
+    while (pos_ < testo_.size() && testo_[pos_] != '"') {
+      if (fine_riga(testo_[pos_])) {
+        const std::size_t inizio = pos_;
+        consuma_a_capo();
+        campo.append(testo_, inizio, pos_ - inizio);
+      } else {
+        campo += testo_[pos_++];
+      }
+    }
+    if (pos_ < testo_.size()) ++pos_;  // the closing quote
+    salta_spazi();
+    while (pos_ < testo_.size() && testo_[pos_] != ',' && !fine_riga(testo_[pos_])) ++pos_;
+  } else {
+    while (pos_ < testo_.size() && testo_[pos_] != ',' && !fine_riga(testo_[pos_])) {
+      campo += testo_[pos_++];
+    }
+    while (!campo.empty() && spazio(campo.back())) campo.pop_back();
+  }
+  if (pos_ < testo_.size()) {
+    if (testo_[pos_] == ',') {
+      ++pos_;
+    } else {
+      consuma_a_capo();
+    }
+  }
+  return campo;
+}
+
+double LettoreCampi::campo_numero() {
+  inizia_lettura();
+  std::string campo;
+  while (pos_ < testo_.size() && testo_[pos_] != ',' && !spazio(testo_[pos_]) &&
+         !fine_riga(testo_[pos_])) {
+    campo += testo_[pos_++];
+  }
+  salta_spazi();
+  if (pos_ < testo_.size()) {
+    if (testo_[pos_] == ',') {
+      ++pos_;
+    } else if (a_capo()) {
+      consuma_a_capo();
+    }
+  }
+  return converti(campo);
+}
+
+template <typename F>
+auto LettoreCampi::lettura(F f) {
+  in_lettura_ = true;
+  auto valore = f();
+  in_lettura_ = false;
+  return valore;
+}
+
+std::string LettoreCampi::leggi_testo() {
+  return lettura([this] { return campo_testo(); });
+}
+double LettoreCampi::leggi_numero() {
+  return lettura([this] { return campo_numero(); });
+}
+std::int32_t LettoreCampi::leggi_long() {
+  return lettura([this] { return a_long(campo_numero()); });
+}
+std::int16_t LettoreCampi::leggi_integer() {
+  return lettura([this] { return a_integer(campo_numero()); });
+}
+std::uint8_t LettoreCampi::leggi_byte() {
+  return lettura([this] { return a_byte(campo_numero()); });
+}
+
+long LettoreCampi::righe() const {
+  long n = 0;
+  for (std::size_t i = 0; i < testo_.size(); ++i) {
+    if (testo_[i] == '\n' ||
+        (testo_[i] == '\r' && (i + 1 >= testo_.size() || testo_[i + 1] != '\n'))) {
+      ++n;
+    }
+  }
+  if (!testo_.empty() && !fine_riga(testo_.back())) ++n;
+  return n;
+}
+
+std::string LettoreCampi::testo_riga(long n) const {
+  if (n < 1) return {};
+  std::size_t i = 0;
+  for (long r = 1; r < n; ++r) {
+    while (i < testo_.size() && !fine_riga(testo_[i])) ++i;
+    if (i >= testo_.size()) return {};
+    if (testo_[i] == '\r' && i + 1 < testo_.size() && testo_[i + 1] == '\n') ++i;
+    ++i;
+  }
+  if (i >= testo_.size()) return {};
+  std::size_t fine = i;
+  while (fine < testo_.size() && !fine_riga(testo_[fine])) ++fine;
+  return testo_.substr(i, fine - i);
+}
+
+}  // namespace progetto1

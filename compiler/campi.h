@@ -1,0 +1,70 @@
+// Reading the description texts field by field, the way the package's text
+// input reads a comma-separated record: the readers never see whole lines,
+// only the next field, taken either as text or as a number.
+//
+// - Blanks (space, tab) in front of a field are skipped.
+// - A text field runs to the next comma or line end, which is consumed; its
+//   trailing blanks are dropped. A text field that begins with a double quote
+//   runs to the closing quote (line ends included); after the quote, blanks
+//   and the one comma or line end that follow are consumed, and anything else
+//   up to the next comma or line end is dropped. Without a closing quote the
+//   field runs to the end of the text.
+// - A number field ends at the first blank, comma or line end; the blanks and
+//   the one comma or line end that follow it are consumed. So "0    ,0" gives
+//   0 and 0, and "2   49   40 " gives three numbers. An empty field reads as 0.
+// - A number is an optional sign, digits and an optional decimal fraction
+//   ("12", "-3", "+7", "2.5", ".5", "5."). Anything else where a number is
+//   expected is the failure 13; a value is stored into its field (Byte,
+//   Integer, Long) by the standard rounding with a range check (failure 6).
+// - A line ends with CR LF, LF alone or CR alone.
+// - Reading when nothing remains is the failure 62.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace progetto1 {
+
+class LettoreCampi {
+ public:
+  explicit LettoreCampi(std::string testo);
+
+  // True when nothing remains after the last field read, line end included.
+  bool alla_fine() const { return pos_ >= testo_.size(); }
+
+  std::string leggi_testo();
+  double leggi_numero();
+  std::int32_t leggi_long();
+  std::int16_t leggi_integer();
+  std::uint8_t leggi_byte();
+
+  // The 1-based line on which the most recent read began, also when that read
+  // failed (at the very end of the text: its last line); 0 before any read.
+  long riga_lettura() const { return riga_lettura_; }
+  // True while a read is under way: after a failure, whether it was a read
+  // (or the storing of the value read) that failed.
+  bool in_lettura() const { return in_lettura_; }
+  // Number of lines of the text; the last one need not have a line end.
+  long righe() const;
+  // Line n (1-based) without its line end; empty when it does not exist.
+  std::string testo_riga(long n) const;
+
+ private:
+  bool a_capo() const;
+  void consuma_a_capo();
+  void salta_spazi();
+  void inizia_lettura();
+  std::string campo_testo();
+  double campo_numero();
+  template <typename F>
+  auto lettura(F f);
+
+  std::string testo_;
+  std::size_t pos_ = 0;
+  long riga_ = 1;  // line of pos_
+  long riga_lettura_ = 0;
+  bool in_lettura_ = false;
+};
+
+}  // namespace progetto1

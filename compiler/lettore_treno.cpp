@@ -1,0 +1,275 @@
+// The train data reader: the train's general values, speed limits, adhesion,
+// signals, slow-downs, code points and stations, laid over the track model
+// built from the line text.
+#include <string>
+
+#include "compiler/aritmetica.h"
+#include "compiler/lettura.h"
+#include "compiler/memo.h"
+#include "model/cp1252.h"
+#include "model/guasto.h"
+#include "model/numeri.h"
+
+namespace progetto1 {
+
+namespace {
+
+constexpr std::int32_t kMargine = 100;
+constexpr std::int32_t kMargineStazione = 800;
+constexpr std::int32_t kSenzaFermata = 25;       // categories from here on have no stop mark
+constexpr std::int32_t kDistanzaStazioni = 350;  // least gap between two station zones
+
+enum class Passo { kAvanti, kEsci, kFine };
+
+void riempi_velocita(Pacchetto& p, std::int32_t& cella, std::int32_t velocita) {
+  p.percorso[cella].vel_limite = a_byte(velocita / 5.0);
+  cella = somma(cella, 1);
+}
+
+void riempi_aderenza(Pacchetto& p, std::int32_t& cella, std::int32_t aderenza) {
+  p.percorso[cella].aderenza = basso8(aderenza);
+  cella = somma(cella, 1);
+}
+
+// One station record into slot `numero`, with its zone and its marks.
+Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
+  Pacchetto& p = l.p;
+  LettoreCampi& c = *l.campi;
+  // With 80 signs even slot 1 holds a sign text, which a station must not
+  // overwrite.
+  if (numero > l.prossimo_cartello) {
+    l.chiudi_ed_elimina();
+    l.registra(10);
+    return Passo::kFine;
+  }
+  stazione& s = p.stazioni[numero];
+
+  s.valore3 = c.leggi_long();
+  const std::int32_t posizione = s.valore3;
+  if (!l.entro_percorso(posizione, kMargineStazione)) return Passo::kEsci;
+  if (posizione % 50 != 0) {
+    l.chiudi_ed_elimina();
+    l.registra(8, posizione, l.riga_record);
+    return Passo::kFine;
+  }
+  s.codice = c.leggi_byte();
+  p.contatore = c.leggi_long();  // the platform length
+  const std::int32_t marciapiede = p.contatore;
+  if (marciapiede % 100 != 0) {
+    l.chiudi_ed_elimina();
+    l.registra(9, posizione, l.riga_record);
+    return Passo::kFine;
+  }
+  s.selettore = c.leggi_byte();
+  s.marca4 = c.leggi_byte();
+  s.marca3 = c.leggi_byte();
+  s.intero1 = c.leggi_integer();
+  s.intero2 = c.leggi_integer();
+  s.marca1 = c.leggi_byte();
+  s.intero3 = c.leggi_integer();
+  s.intero4 = c.leggi_integer();
+  s.intero5 = c.leggi_integer();
+  s.marca2 = c.leggi_byte();
+  const std::int32_t ore = c.leggi_long();
+  const std::int32_t minuti = c.leggi_long();
+  const std::int32_t secondi = c.leggi_long();
+  s.valore4 = somma(prodotto(somma(prodotto(ore, 60), minuti), 60), secondi);
+  s.testo = c.leggi_testo();
+
+  if (s.codice == 5 || s.codice == 6) {
+    s.valore1 = differenza(posizione, marciapiede);
+    s.valore2 = somma(posizione, 150);
+    s.marca3 = 0;
+  } else if (s.codice == 7 || s.codice == 8) {
+    s.valore1 = differenza(posizione, marciapiede);
+    s.valore2 = somma(posizione, marciapiede);
+    s.marca3 = 0;
+  } else {
+    s.valore1 = a_long(posizione - marciapiede / 2.0);
+    s.valore2 = a_long(posizione + marciapiede / 2.0);
+    if (s.marca3 != 0) s.valore2 = somma(s.valore2, 50);
+  }
+  if (marciapiede < 600) s.marca4 = 0;
+  if (numero == 1) {
+    s.marca3 = 0;
+    s.marca4 = 0;
+  }
+
+  if (s.codice < kSenzaFermata && s.codice != 5 && s.codice != 6) {
+    for (p.contatore2 = 1; p.contatore2 <= 4; ++p.contatore2) {
+      const double q = s.valore2 / 50.0 - p.contatore2 - 1;
+      if (q > 1) p.percorso[a_long(q)].avvicinamento = basso8(80 + p.contatore2);
+    }
+  }
+  if (s.codice < kSenzaFermata) {
+    const double q = s.valore2 / 50.0 - 1;
+    // Cell 1 carries the package's own values; a stop mark may not reach it.
+    if (q <= 1) {
+      l.chiudi_ed_elimina();
+      l.registra(24);
+      return Passo::kFine;
+    }
+    cella& fermata = p.percorso[a_long(q)];
+    fermata.genere = kFermata;
+    fermata.dato1 = basso16(numero);
+  }
+  if (numero > 1 && differenza(s.valore1, kDistanzaStazioni) < p.stazioni[numero - 1].valore2) {
+    l.chiudi_ed_elimina();
+    l.registra(22, posizione, l.riga_record);
+    return Passo::kFine;
+  }
+  numero = somma(numero, 1);
+  if (numero >= l.prossimo_cartello) {
+    l.chiudi_ed_elimina();
+    l.registra(10);
+    return Passo::kFine;
+  }
+  return Passo::kAvanti;
+}
+
+}  // namespace
+
+void leggi_testo_treno(Lettura& l) {
+  Pacchetto& p = l.p;
+  l.testo = Traccia::Testo::kTreno;
+  l.campi.reset();
+  l.riga_record = 0;
+  l.campi.emplace(l.archivio.leggi(nome_testo_treno(p)));
+  LettoreCampi& c = *l.campi;
+
+  while (!c.alla_fine()) {
+    l.leggi_chiave();
+    if (contiene(minuscole(p.riga), "[generale]")) break;
+  }
+  std::int32_t cella_velocita = 0;
+  std::int32_t cella_aderenza = 0;
+  std::int32_t velocita = 0;
+  std::int32_t aderenza = 0;
+  std::int32_t numero = 1;
+
+  for (;;) {
+    if (c.alla_fine()) break;
+    l.leggi_chiave();
+    if (c.alla_fine()) break;
+    if (contiene(p.riga, "-")) {
+      l.leggi_chiave();
+      if (c.alla_fine()) break;
+      if (contiene(p.riga, "-")) {
+        l.leggi_chiave();
+        if (c.alla_fine()) break;
+      }
+    }
+    const std::string m = minuscole(p.riga);
+    stazione& generali = p.stazioni[kSlotGenerali];
+    stazione& treno = p.stazioni[kSlotTreno];
+
+    if (contiene(m, "frenata") && contiene(m, "massa")) generali.valore1 = c.leggi_long();
+    if (contiene(m, "vetture")) generali.valore3 = c.leggi_long();
+
+    if (contiene(m, "velocit")) {
+      const std::int32_t pos = c.leggi_long();
+      const std::int32_t v = c.leggi_long();
+      if (!l.entro_percorso(pos, kMargine)) break;
+      const std::int32_t n = a_long(pos / 50.0);
+      if (n > 0) {
+        do {
+          if (cella_velocita >= p.percorso.ultimo()) break;
+          riempi_velocita(p, cella_velocita, velocita);
+        } while (cella_velocita < n);
+      }
+      velocita = v;
+    }
+
+    if (contiene(m, "aderenza")) {
+      const std::int32_t pos = c.leggi_long();
+      const std::int32_t a = c.leggi_long();
+      if (!l.entro_percorso(pos, kMargine)) break;
+      const std::int32_t n = a_long(pos / 50.0);
+      if (n > 0) {
+        do {
+          riempi_aderenza(p, cella_aderenza, aderenza);
+        } while (cella_aderenza < n);
+      }
+      aderenza = a;
+    }
+
+    if (contiene(m, "orologio")) {
+      treno.intero3 = c.leggi_integer();
+      treno.intero4 = c.leggi_integer();
+      treno.intero5 = c.leggi_integer();
+    }
+    if (contiene(m, "sabbia")) treno.intero1 = c.leggi_integer();
+
+    // A code still in the register, also a position beyond the track found
+    // in the line text, stops the reader after the next signal or slow-down.
+    if (contiene(m, "segnale")) {
+      std::int32_t v[11];
+      for (std::int32_t& x : v) x = c.leggi_long();
+      if (!l.entro_percorso(v[0], kMargine)) break;
+      memo_segnale(p, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10]);
+      if (p.codice_errore > 0) {
+        l.chiudi_ed_elimina();
+        l.registra(p.codice_errore, v[0], l.riga_record);
+        return;
+      }
+    }
+
+    if (contiene(m, "rallentamento")) {
+      std::int32_t v[6];
+      for (std::int32_t& x : v) x = c.leggi_long();
+      if (!l.entro_percorso(v[0], kMargine)) break;
+      memo_rallentamento(p, v[0], v[1], v[2], v[3], v[4], v[5]);
+      if (p.codice_errore > 0) {
+        l.chiudi_ed_elimina();
+        l.registra(p.codice_errore, v[0], l.riga_record);
+        return;
+      }
+    }
+
+    if (contiene(m, "abbattimento")) {
+      const std::int32_t pos = c.leggi_long();
+      const std::int32_t w = c.leggi_long();
+      if (!l.entro_percorso(pos, kMargine)) break;
+      cella& x = p.percorso[a_long(pos / 50.0)];
+      if (!x.libera()) {
+        l.chiudi_ed_elimina();
+        l.registra(7, pos, l.riga_record);
+        return;
+      }
+      if (w > 0) {
+        x.genere = kPuntoCodice;
+        x.dato1 = basso16(w);
+      } else {
+        x.genere = kAbbattimento;
+      }
+    }
+
+    if (contiene(m, "stazione")) {
+      const Passo passo = leggi_stazione(l, numero);
+      if (passo == Passo::kFine) return;
+      if (passo == Passo::kEsci) break;
+    }
+  }
+
+  // Reading is over: the text goes and the model is completed; the last three
+  // cells keep no speed and no adhesion.
+  l.chiudi_ed_elimina();
+  do {
+    riempi_velocita(p, cella_velocita, velocita);
+  } while (cella_velocita < p.numero_celle - 2);
+  do {
+    riempi_aderenza(p, cella_aderenza, aderenza);
+  } while (cella_aderenza < p.numero_celle - 2);
+
+  p.contatore2 = 0;
+  for (p.contatore = kSlotProgressive; p.contatore <= kSlotProgressive + 2; ++p.contatore) {
+    const stazione& s = p.stazioni[p.contatore];
+    if (s.valore1 % 50 != 0 || s.valore2 % 50 != 0) p.contatore2 = 1;
+  }
+  if (p.contatore2 > 0) {
+    l.testo = Traccia::Testo::kLinea;
+    l.registra(2, 0);
+  }
+}
+
+}  // namespace progetto1

@@ -1,0 +1,34 @@
+// The placement procedures: each turns one record of a description text into
+// marks on the track cells. They trust the reader's bound check on the
+// record's first position; a cell outside the array is the index failure,
+// which the reader turns into its code 25. A refused placement sets only
+// codice_errore and returns; the reader records the position and stops.
+#pragma once
+
+#include <cstdint>
+
+#include "model/pacchetto.h"
+
+namespace progetto1 {
+
+// A mountain stretch from inizio to fine. tipo above 10 means kind tipo - 10
+// with a marker every fourth cell; a stretch starting at most 150 m after the
+// previous one ends becomes kind 3. tipo is left as the kind that was laid.
+void memo_montagna(Pacchetto& p, std::int32_t inizio, std::int32_t fine, std::int32_t& tipo);
+
+// A slow-down at x, l metres long, at v km/h (codes 17 to 20).
+void memo_rallentamento(Pacchetto& p, std::int32_t x, std::int32_t v, std::int32_t l,
+                        std::int32_t f_tt, std::int32_t f_ta, std::int32_t d_v);
+
+// A signal and its four approach marks (code 16). A tempo of 1 to 100 is
+// raised to 101 in place.
+void memo_segnale(Pacchetto& p, std::int32_t posizione, std::int32_t sx, std::int32_t s1,
+                  std::int32_t s2, std::int32_t s3, std::int32_t rapp, std::int32_t dx,
+                  std::int32_t d1, std::int32_t d2, std::int32_t d3, std::int32_t& tempo);
+
+// A speed board with its s and d groups packed pairwise (code 21).
+void memo_indicatori_v_max(Pacchetto& p, std::int32_t posizione, std::int32_t vas, std::int32_t vbs,
+                           std::int32_t vcs, std::int32_t strisces, std::int32_t vad,
+                           std::int32_t vbd, std::int32_t vcd, std::int32_t strisced);
+
+}  // namespace progetto1

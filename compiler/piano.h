@@ -1,0 +1,26 @@
+// The plan of the line, one point per metre, built by stepping: each new
+// point repeats the last step, turned by the curvature k (radians per metre)
+// with the first-order rotation. The step is never renormalised and the
+// arithmetic is kept exactly as it stands, so that every build yields the
+// same plan to the last bit; the step's slight growth along curves is part
+// of the plan.
+#pragma once
+
+#include <cstdint>
+
+#include "model/tabella_linea.h"
+
+namespace progetto1 {
+
+// The highest metre index the plan may reach.
+inline constexpr std::int32_t kUltimoMetroPiano = 1000000;
+
+// Points 0 and 1: the origin, heading along +y one unit per metre.
+void inizia_piano(TabellaLinea& t);
+
+// Computes the points from indice while indice is not greater than fino,
+// straight when k is 0; indice is left at the next point to compute. Returns
+// false as soon as indice passes kUltimoMetroPiano.
+bool estendi_piano(TabellaLinea& t, std::int32_t& indice, std::int32_t fino, double k);
+
+}  // namespace progetto1
