@@ -1,13 +1,47 @@
 #include "output/finitura.h"
 
+#include "output/codici_gara.h"
+#include "output/file_binari.h"
+#include "output/passata_codici.h"
+
 namespace progetto1 {
 
-// Placeholder until the finishing stage lands.
-void memorizza_percorso(Pacchetto& p, std::int32_t j, Archivio& archivio, Avvisi& /*avvisi*/,
+namespace {
+
+// Values the simulator expects in slot 85 and cell 1 of every package.
+constexpr std::int16_t kValoreSlotLinea = 610;
+constexpr std::int16_t kValoreCella1 = 5121;  // 0x1401
+
+}  // namespace
+
+void memorizza_percorso(Pacchetto& p, std::int32_t j, Archivio& archivio, Avvisi& avvisi,
                         Traccia* traccia) {
   p.con_tabella = j;
   p.codice_errore = 0;
+  for (long slot = 0; slot < kNumeroSlot; ++slot) p.stazioni[slot] = stazione{};
+  // Whatever the reader recorded, its model goes on through the pass and
+  // into the files.
   memorizza_dati(p, archivio, traccia);
+  completa_percorso(p, archivio, avvisi);
+}
+
+void completa_percorso(Pacchetto& p, Archivio& archivio, Avvisi& avvisi) {
+  passata_codici(p);
+  memorizza_valori_pacchetto(p, avvisi);
+  scrivi_file_binari(p, archivio);
+}
+
+void memorizza_valori_pacchetto(Pacchetto& p, Avvisi& avvisi) {
+  stazione& linea = p.stazioni[kSlotLinea];
+  cella& prima = p.percorso[1];
+  // A feature that left values here would be overwritten: the package
+  // refuses to go on instead.
+  if (linea.intero1 != 0 || prima.dato1 != 0) avvisi.errore("1250");
+  linea.intero1 = kValoreSlotLinea;
+  prima.dato1 = kValoreCella1;
+  if (linea.valore4 != 0 || prima.dato2 != 0) avvisi.errore("1251");
+  linea.valore4 = codice_gara_st(p);
+  prima.dato2 = codice_gara_og(p);
 }
 
 }  // namespace progetto1

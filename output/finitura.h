@@ -17,4 +17,12 @@ namespace progetto1 {
 void memorizza_percorso(Pacchetto& p, std::int32_t j, Archivio& archivio, Avvisi& avvisi,
                         Traccia* traccia = nullptr);
 
+// What follows the reader: the signal-code pass, the package values and
+// check codes (errors 1250 and 1251 through avvisi), the binary files.
+void completa_percorso(Pacchetto& p, Archivio& archivio, Avvisi& avvisi);
+
+// Checks that slot 85 and cell 1 are still untouched, then stores 610 and
+// 5121 (error 1250 otherwise) and the two check codes (error 1251).
+void memorizza_valori_pacchetto(Pacchetto& p, Avvisi& avvisi);
+
 }  // namespace progetto1

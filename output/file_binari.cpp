@@ -1,0 +1,157 @@
+#include "output/file_binari.h"
+
+#include <bit>
+#include <cstdint>
+#include <limits>
+
+#include "model/guasto.h"
+
+namespace progetto1 {
+
+namespace {
+
+// The writers below compute the size of what they write beforehand; a
+// mismatch is a fault of the writer itself, never of the scenario.
+Guasto errore_interno() { return {51, "Errore interno"}; }
+
+// Appends little-endian fields one at a time.
+class Uscita {
+ public:
+  explicit Uscita(std::string& byte) : byte_(byte) {}
+
+  void byte(std::uint8_t v) { byte_.push_back(static_cast<char>(v)); }
+  void integer(std::int16_t v) { senza_segno(static_cast<std::uint16_t>(v), 2); }
+  void long_(std::int32_t v) { senza_segno(static_cast<std::uint32_t>(v), 4); }
+  void testo(const std::string& t) { byte_.append(t); }
+
+ private:
+  void senza_segno(std::uint64_t v, int n) {
+    for (int i = 0; i < n; ++i) byte(static_cast<std::uint8_t>(v >> (8 * i)));
+  }
+  std::string& byte_;
+};
+
+// Writes into a buffer already sized to the whole file.
+char* metti(char* p, std::uint64_t v, int n) {
+  for (int i = 0; i < n; ++i) *p++ = static_cast<char>(static_cast<std::uint8_t>(v >> (8 * i)));
+  return p;
+}
+
+std::size_t byte_valore(TipoValore tipo) {
+  switch (tipo) {
+    case TipoValore::kVuoto:
+      return 2;
+    case TipoValore::kIntero:
+      return 2 + 2;
+    case TipoValore::kDoppio:
+      return 2 + 8;
+  }
+  throw errore_interno();
+}
+
+}  // namespace
+
+void scrivi_cella(std::string& uscita, const cella& c) {
+  const std::size_t inizio = uscita.size();
+  Uscita u(uscita);
+  u.byte(c.genere);
+  u.integer(c.dato1);
+  u.integer(c.dato2);
+  u.integer(c.dato3);
+  u.integer(c.dato4);
+  u.byte(c.tempo);
+  u.byte(c.avvicinamento);
+  u.byte(c.montagna);
+  u.byte(c.vel_limite);
+  u.byte(c.pendenza);
+  u.byte(c.aderenza);
+  if (uscita.size() - inizio != kByteCella) throw errore_interno();
+}
+
+void scrivi_stazione(std::string& uscita, const stazione& s) {
+  if (s.testo.size() > static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max())) {
+    throw Guasto::overflow();
+  }
+  const std::size_t inizio = uscita.size();
+  Uscita u(uscita);
+  u.byte(s.codice);
+  u.long_(s.valore1);
+  u.long_(s.valore2);
+  u.long_(s.valore3);
+  u.byte(s.selettore);
+  u.integer(static_cast<std::int16_t>(s.testo.size()));
+  u.testo(s.testo);
+  u.integer(s.intero1);
+  u.integer(s.intero2);
+  u.integer(s.intero3);
+  u.integer(s.intero4);
+  u.integer(s.intero5);
+  u.byte(s.marca1);
+  u.byte(s.marca2);
+  u.byte(s.marca3);
+  u.byte(s.marca4);
+  u.long_(s.valore4);
+  if (uscita.size() - inizio != kByteStazioneSenzaTesto + s.testo.size()) throw errore_interno();
+}
+
+std::string byte_tabella_linea(const TabellaLinea& tabella) {
+  // A long line's plan runs to some 20 MB: size it once and fill it in place.
+  std::size_t totale = 0;
+  for (int coordinata = 0; coordinata < 2; ++coordinata) {
+    for (TipoValore tipo : tabella.tipi(coordinata)) totale += byte_valore(tipo);
+  }
+  std::string byte(totale, '\0');
+  char* p = byte.data();
+  for (int coordinata = 0; coordinata < 2; ++coordinata) {
+    const auto& tipi = tabella.tipi(coordinata);
+    const auto& valori = tabella.valori(coordinata);
+    for (std::size_t i = 0; i < tipi.size(); ++i) {
+      p = metti(p, static_cast<std::uint16_t>(tipi[i]), 2);
+      switch (tipi[i]) {
+        case TipoValore::kVuoto:
+          break;
+        case TipoValore::kIntero:
+          p = metti(p, static_cast<std::uint16_t>(static_cast<std::int16_t>(valori[i])), 2);
+          break;
+        case TipoValore::kDoppio:
+          p = metti(p, std::bit_cast<std::uint64_t>(valori[i]), 8);
+          break;
+      }
+    }
+  }
+  if (p != byte.data() + byte.size()) throw errore_interno();
+  return byte;
+}
+
+std::string byte_stazioni(const Vettore<stazione>& stazioni) {
+  std::string byte;
+  std::size_t totale = 0;
+  for (const stazione& s : stazioni) totale += kByteStazioneSenzaTesto + s.testo.size();
+  byte.reserve(totale);
+  for (const stazione& s : stazioni) scrivi_stazione(byte, s);
+  return byte;
+}
+
+std::string byte_celle(const Vettore<cella>& percorso) {
+  std::string byte;
+  byte.reserve(percorso.size() * kByteCella);
+  for (const cella& c : percorso) scrivi_cella(byte, c);
+  return byte;
+}
+
+void scrivi_file_binari(const Pacchetto& p, Archivio& archivio) {
+  std::string linea;
+  if (p.con_tabella != 0) {
+    // The reader creates the plan together with the cells; a plan that was
+    // never created is a missing array, as for the cells.
+    if (!p.tabella_linea.esiste()) throw Guasto::indice_fuori_intervallo();
+    linea = byte_tabella_linea(p.tabella_linea);
+  }
+  const std::string stazioni = byte_stazioni(p.stazioni);
+  const std::string celle = byte_celle(p.percorso);
+  if (p.con_tabella != 0) archivio.sostituisci(nome_file_linea(p), linea);
+  archivio.sostituisci(nome_file_stazioni(p), stazioni);
+  archivio.sostituisci(nome_file_celle(p), celle);
+}
+
+}  // namespace progetto1

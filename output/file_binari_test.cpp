@@ -1,0 +1,212 @@
+#include "output/file_binari.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/archivio_memoria.h"
+#include "model/guasto.h"
+
+namespace progetto1 {
+namespace {
+
+std::vector<std::uint8_t> byte_di(const std::string& s) { return {s.begin(), s.end()}; }
+
+TEST(FileBinari, RecordDiCella) {
+  cella c;
+  c.genere = kPuntoCodice;
+  c.dato1 = 5121;
+  c.dato2 = -2;
+  c.dato3 = 0x1234;
+  c.dato4 = -32768;
+  c.tempo = 101;
+  c.avvicinamento = 2;
+  c.montagna = 44;
+  c.vel_limite = 27;
+  c.pendenza = 91;
+  c.aderenza = 255;
+  std::string byte;
+  scrivi_cella(byte, c);
+  EXPECT_EQ(byte_di(byte),
+            (std::vector<std::uint8_t>{0x0C, 0x01, 0x14, 0xFE, 0xFF, 0x34, 0x12, 0x00, 0x80, 0x65,
+                                       0x02, 0x2C, 0x1B, 0x5B, 0xFF}));
+}
+
+TEST(FileBinari, RecordDiStazione) {
+  stazione s;
+  s.codice = 4;
+  s.valore1 = 100800;
+  s.valore2 = -1;
+  s.valore3 = 0x01020304;
+  s.selettore = 1;
+  s.testo = "Citt\xE0";
+  s.intero1 = 610;
+  s.intero2 = -1;
+  s.intero3 = 2;
+  s.intero4 = 49;
+  s.intero5 = 40;
+  s.marca1 = 1;
+  s.marca2 = 2;
+  s.marca3 = 3;
+  s.marca4 = 4;
+  s.valore4 = 35486;
+  std::string byte;
+  scrivi_stazione(byte, s);
+  EXPECT_EQ(byte_di(byte),
+            (std::vector<std::uint8_t>{0x04,                                // codice
+                                       0xC0, 0x89, 0x01, 0x00,              // valore1
+                                       0xFF, 0xFF, 0xFF, 0xFF,              // valore2
+                                       0x04, 0x03, 0x02, 0x01,              // valore3
+                                       0x01,                                // selettore
+                                       0x05, 0x00,                          // text length
+                                       0x43, 0x69, 0x74, 0x74, 0xE0,        // testo
+                                       0x62, 0x02, 0xFF, 0xFF, 0x02, 0x00,  // intero1..3
+                                       0x31, 0x00, 0x28, 0x00,              // intero4, 5
+                                       0x01, 0x02, 0x03, 0x04,              // marca1..4
+                                       0x9E, 0x8A, 0x00, 0x00}));           // valore4
+}
+
+TEST(FileBinari, StazioneVuotaEDiTrentaquattroZeri) {
+  std::string byte;
+  scrivi_stazione(byte, stazione{});
+  EXPECT_EQ(byte, std::string(34, '\0'));
+}
+
+TEST(FileBinari, TestoOltreIlCampoDiLunghezzaEUnOverflow) {
+  stazione s;
+  s.testo.assign(32767, 'a');
+  std::string byte;
+  scrivi_stazione(byte, s);
+  EXPECT_EQ(byte.size(), 34u + 32767u);
+  EXPECT_EQ(byte.substr(14, 2), "\xFF\x7F");
+
+  s.testo.push_back('a');
+  byte.clear();
+  try {
+    scrivi_stazione(byte, s);
+    FAIL() << "no failure";
+  } catch (const Guasto& g) {
+    EXPECT_EQ(g.numero(), 6);
+  }
+  EXPECT_TRUE(byte.empty());
+}
+
+TEST(FileBinari, TabellaDiStazioniEOttantasetteRecord) {
+  Pacchetto p;
+  p.stazioni[kSlotLinea].testo = "Corsanta";
+  p.stazioni[kSlotTreno].testo = "7402";
+  const std::string byte = byte_stazioni(p.stazioni);
+  EXPECT_EQ(byte.size(), 87u * 34u + 8u + 4u);
+  // Slot 85 begins after 85 empty records; its text follows the length.
+  EXPECT_EQ(byte.substr(85 * 34 + 14, 10), std::string("\x08\x00", 2) + "Corsanta");
+}
+
+TEST(FileBinari, CelleDallaZeroAllUltima) {
+  Vettore<cella> percorso(2226);
+  percorso[2226].aderenza = 70;
+  const std::string byte = byte_celle(percorso);
+  ASSERT_EQ(byte.size(), 33405u);
+  EXPECT_EQ(static_cast<std::uint8_t>(byte.back()), 70);
+}
+
+TEST(FileBinari, PianoConIValoriMarcati) {
+  TabellaLinea t;
+  t.crea(4);
+  t.imposta_intero(0, 0, 0);
+  t.imposta_intero(1, 0, 0);
+  t.imposta_intero(0, 1, 0);
+  t.imposta_intero(1, 1, 1);
+  t.imposta_doppio(2, 0, 1.5);
+  t.imposta_doppio(2, 1, -0.25);
+  EXPECT_EQ(
+      byte_di(byte_tabella_linea(t)),
+      (std::vector<std::uint8_t>{                         // x of points 0 to 4
+                                 0x02, 0x00, 0x00, 0x00,  //
+                                 0x02, 0x00, 0x00, 0x00,  //
+                                 0x05, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF8, 0x3F,  //
+                                 0x00, 0x00,                                                  //
+                                 0x00, 0x00,                                                  //
+                                              // y of points 0 to 4
+                                 0x02, 0x00, 0x00, 0x00,                                      //
+                                 0x02, 0x00, 0x01, 0x00,                                      //
+                                 0x05, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xD0, 0xBF,  //
+                                 0x00, 0x00,                                                  //
+                                 0x00, 0x00}));
+}
+
+TEST(FileBinari, PianoDiUnaLineaCompleta) {
+  // A line of 104300 m: points 0 and 1 whole, 2 to N - 2 fractional, the
+  // last two empty.
+  const long n = 111300;
+  TabellaLinea t;
+  t.crea(n);
+  for (int c = 0; c < 2; ++c) {
+    t.imposta_intero(0, c, 0);
+    t.imposta_intero(1, c, static_cast<std::int16_t>(c));
+    for (long i = 2; i <= n - 2; ++i) t.imposta_doppio(i, c, static_cast<double>(i));
+  }
+  EXPECT_EQ(byte_tabella_linea(t).size(), 2225964u);
+}
+
+// Records the order of the writes.
+class ArchivioOrdinato : public ArchivioMemoria {
+ public:
+  void sostituisci(const std::string& nome, std::string_view byte) override {
+    ArchivioMemoria::sostituisci(nome, byte);
+    ordine.push_back(nome);
+  }
+  std::vector<std::string> ordine;
+};
+
+Pacchetto pacchetto_minimo(std::int32_t con_tabella) {
+  Pacchetto p;
+  p.nome_linea = "Corsanta";
+  p.numero_treno = "7402";
+  p.con_tabella = con_tabella;
+  p.percorso.ridimensiona(3);
+  if (con_tabella != 0) p.tabella_linea.crea(2);
+  return p;
+}
+
+TEST(FileBinari, OrdineEScelteDeiFile) {
+  {
+    ArchivioOrdinato archivio;
+    scrivi_file_binari(pacchetto_minimo(1), archivio);
+    EXPECT_EQ(archivio.ordine, (std::vector<std::string>{"Corsanta_linea.dat", "Corsanta_7402.sim",
+                                                         "Corsanta_7402.dat"}));
+    EXPECT_EQ(archivio.file["Corsanta_linea.dat"], std::string(12, '\0'));
+    EXPECT_EQ(archivio.file["Corsanta_7402.sim"].size(), 87u * 34u);
+    EXPECT_EQ(archivio.file["Corsanta_7402.dat"].size(), 4u * 15u);
+  }
+  {
+    ArchivioOrdinato archivio;
+    scrivi_file_binari(pacchetto_minimo(0), archivio);
+    EXPECT_EQ(archivio.ordine,
+              (std::vector<std::string>{"Corsanta_7402.sim", "Corsanta_7402.dat"}));
+  }
+}
+
+TEST(FileBinari, UnRecordNonCodificabileNonLasciaNessunFile) {
+  Pacchetto p = pacchetto_minimo(1);
+  p.stazioni[40].testo.assign(40000, 'x');
+  ArchivioMemoria archivio;
+  EXPECT_THROW(scrivi_file_binari(p, archivio), Guasto);
+  EXPECT_TRUE(archivio.file.empty());
+}
+
+TEST(FileBinari, PianoMaiCreatoEGuasto9) {
+  Pacchetto p = pacchetto_minimo(1);
+  p.tabella_linea.elimina();
+  ArchivioMemoria archivio;
+  try {
+    scrivi_file_binari(p, archivio);
+    FAIL() << "no failure";
+  } catch (const Guasto& g) {
+    EXPECT_EQ(g.numero(), 9);
+  }
+  EXPECT_TRUE(archivio.file.empty());
+}
+
+}  // namespace
+}  // namespace progetto1

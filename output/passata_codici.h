@@ -1,0 +1,22 @@
+// The signal-code pass: code points (kind 12, code 180) in front of signals
+// near a slow-down warning board, in three groups before every slow-down
+// start, every 400 m along a slow-down below 110 km/h and in front of the
+// first signal after it. Cells that find no room record codes 11 to 13 in the
+// error register; the pass always runs to its end.
+#pragma once
+
+#include <cstdint>
+
+#include "model/pacchetto.h"
+
+namespace progetto1 {
+
+// The smaller of the two, the first on a tie.
+constexpr std::int32_t minimo(std::int32_t x, std::int32_t y) { return x > y ? y : x; }
+
+// Visits cells 1 to the upper index - 2 in order; later cells see what
+// earlier ones placed. A package whose reader never created the cells fails
+// here with failure 9.
+void passata_codici(Pacchetto& p);
+
+}  // namespace progetto1
