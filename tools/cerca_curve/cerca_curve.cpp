@@ -8,7 +8,8 @@
 //  1. simulated annealing over the order of sides and grades, the lengths and the straights
 //     between the curves, within bounds that keep the line plausible (straights between
 //     curves, headings meandering around the general direction, no long runs of curves to
-//     the same side), until the end point is within centimetres;
+//     the same side, the sharp grade-5 curves only where the train runs at 110 km/h or
+//     less), until the end point is within centimetres;
 //  2. with sides, grades and lengths fixed the end point is linear in the straight lengths,
 //     so moving 50 m of straight from one gap to another moves it by a known vector; a
 //     meet-in-the-middle search over such moves brings it within a few millimetres.
@@ -53,6 +54,56 @@ double curvatura(int grado) {
     default:
       return 0.002;
   }
+}
+
+// Speed limits of train 7402 along the line (its "velocita" records in
+// scenario/treno_7402.cpp): from each position up to the next one, the last to the end.
+struct Limite {
+  int da, kmh;
+};
+constexpr std::array<Limite, 13> limiti{{{0, 30},
+                                         {700, 110},
+                                         {2150, 130},
+                                         {7650, 60},
+                                         {9100, 130},
+                                         {18400, 120},
+                                         {19800, 130},
+                                         {30200, 120},
+                                         {31400, 130},
+                                         {45600, 120},
+                                         {46800, 130},
+                                         {58600, 120},
+                                         {60850, 135}}};
+constexpr int fine_linea = 104300;
+constexpr int velocita_curva_stretta = 110;  // grade 5: radius 500 m
+
+struct Tratto {
+  int da, a;
+};
+
+// The stretches where the limit is at most velocita_curva_stretta, adjacent ones merged.
+std::vector<Tratto> tratti_lenti() {
+  std::vector<Tratto> v;
+  for (std::size_t q = 0; q < limiti.size(); ++q) {
+    if (limiti[q].kmh > velocita_curva_stretta) continue;
+    const int a = q + 1 < limiti.size() ? limiti[q + 1].da : fine_linea;
+    if (!v.empty() && v.back().a == limiti[q].da)
+      v.back().a = a;
+    else
+      v.push_back({limiti[q].da, a});
+  }
+  return v;
+}
+
+// How far (m) a curve must move to lie wholly inside some slow stretch; 0 if it does.
+int fuori_tratto_lento(int inizio, int lunghezza) {
+  static const std::vector<Tratto> lenti = tratti_lenti();
+  int minimo = fine_linea;
+  for (const Tratto& t : lenti) {
+    if (t.a - t.da < lunghezza) continue;
+    minimo = std::min(minimo, std::max(0, t.da - inizio) + std::max(0, inizio + lunghezza - t.a));
+  }
+  return minimo;
 }
 
 // Plausible length range by grade: long gentle curves, short sharp ones.
@@ -181,6 +232,11 @@ double penalita(const Tracciato& t, const Esito& e) {
   for (int j = 1; j < numero_curve; ++j) {
     serie = t.lato[j] == t.lato[j - 1] ? serie + 1 : 1;
     if (serie > 3) p += 3000.0;
+  }
+  for (int j = 0, s = inizio_primo; j < numero_curve; s += t.lunghezza[j] + t.rettilineo[j], ++j) {
+    if (t.grado[j] != 5) continue;
+    const int fuori = fuori_tratto_lento(s, t.lunghezza[j]);
+    if (fuori > 0) p += 2000.0 + 5.0 * fuori;
   }
   return p;
 }
@@ -371,8 +427,13 @@ Errore errore_esatto(const Tracciato& t) {
 bool affina(Tracciato& t) {
   const Esito e = valuta(t);
   const complesso residuo = complesso(meta_x, meta_y) - e.fine;
+  // Only straights past the last grade-5 curve move, so that no sharp curve leaves its
+  // slow stretch.
+  int primo = 1;
+  for (int j = 2; j < numero_curve; ++j)
+    if (t.grado[j] == 5) primo = std::max(primo, j);
   std::vector<int> a, b;
-  for (int j = 1; j < numero_curve - 1 && a.size() + b.size() < 24; ++j)
+  for (int j = primo; j < numero_curve - 1 && a.size() + b.size() < 24; ++j)
     (j % 2 ? a : b).push_back(j);
   std::vector<complesso> va, vb;
   for (int j : a) va.push_back(e.direzione[j]);
