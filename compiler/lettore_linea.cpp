@@ -162,17 +162,7 @@ Esito leggi_testo_linea(Lettura& l) {
 
   // The line's elements, in whatever section they stand.
   for (;;) {
-    if (c.alla_fine()) break;
-    l.leggi_chiave();
-    if (c.alla_fine()) break;
-    if (contiene(p.riga, "-")) {
-      l.leggi_chiave();
-      if (c.alla_fine()) break;
-      if (contiene(p.riga, "-")) {
-        l.leggi_chiave();
-        if (c.alla_fine()) break;
-      }
-    }
+    if (!l.prossima_chiave()) break;
     const std::string m = minuscole(p.riga);
 
     if (contiene(m, "pendenza")) {

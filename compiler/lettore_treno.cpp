@@ -148,17 +148,7 @@ void leggi_testo_treno(Lettura& l) {
   std::int32_t numero = 1;
 
   for (;;) {
-    if (c.alla_fine()) break;
-    l.leggi_chiave();
-    if (c.alla_fine()) break;
-    if (contiene(p.riga, "-")) {
-      l.leggi_chiave();
-      if (c.alla_fine()) break;
-      if (contiene(p.riga, "-")) {
-        l.leggi_chiave();
-        if (c.alla_fine()) break;
-      }
-    }
+    if (!l.prossima_chiave()) break;
     const std::string m = minuscole(p.riga);
     stazione& generali = p.stazioni[kSlotGenerali];
     stazione& treno = p.stazioni[kSlotTreno];

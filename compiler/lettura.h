@@ -31,6 +31,10 @@ struct Lettura {
 
   // Reads the next field into p.riga as a candidate keyword.
   void leggi_chiave();
+  // The head of each iteration of the record loops: false at the end of the
+  // text; otherwise the next keyword candidate is in p.riga, after at most
+  // two fields holding a hyphen-minus were passed over.
+  bool prossima_chiave();
   // Deletes the text being read (reading it is over).
   void chiudi_ed_elimina();
   // Records a code in the register, and in the trace at the given line.

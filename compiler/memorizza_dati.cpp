@@ -11,6 +11,17 @@ void Lettura::leggi_chiave() {
   riga_record = campi->riga_lettura();
 }
 
+bool Lettura::prossima_chiave() {
+  if (campi->alla_fine()) return false;
+  leggi_chiave();
+  if (campi->alla_fine()) return false;
+  for (int saltati = 0; saltati < 2 && contiene(p.riga, "-"); ++saltati) {
+    leggi_chiave();
+    if (campi->alla_fine()) return false;
+  }
+  return true;
+}
+
 void Lettura::chiudi_ed_elimina() {
   archivio.elimina(testo == Traccia::Testo::kTreno ? nome_testo_treno(p) : nome_testo_linea(p));
 }
