@@ -1,0 +1,428 @@
+#include "tools/comandi.h"
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <vector>
+
+#include "model/cp1252.h"
+#include "model/pacchetto.h"
+#include "tools/compilazione.h"
+#include "tools/decodifica.h"
+#include "tools/diagnosi.h"
+#include "tools/mappa.h"
+#include "tools/scarico.h"
+#include "tools/scrittura.h"
+
+namespace progetto1::strumento {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kEsempio = R"(Esempio:
+  scenario texts --out testi
+  scenario compile --line testi/Corsanta_linea.txt --train testi/Corsanta_7402-.txt \
+      --name Corsanta --number 7402 --out uscita
+  scenario dump uscita/Corsanta_7402.sim
+  scenario map --dir uscita --name Corsanta --number 7402 --out corsanta.svg
+)";
+
+const char* const kPiedeCompile = R"(
+File scritti in DIR, con i nomi che usa il pacchetto:
+  NOME_LINEA_linea.dat           piano della linea (non con --no-plan)
+  NOME_LINEA_NUMERO_TRENO.sim    tabella delle stazioni
+  NOME_LINEA_NUMERO_TRENO.dat    celle del percorso
+La cartella DIR deve esistere: il comando non la crea. Ogni file viene scritto
+prima accanto al suo nome, con un nome provvisorio, e poi rinominato sopra il
+vecchio: una compilazione fallita o interrotta non lascia file a metà. I testi
+d'ingresso non vengono mai modificati. Con --no-plan un vecchio piano in DIR
+resta com'è.
+
+Stato d'uscita:
+  0  nessun errore
+  1  il registro contiene un codice d'errore; i file sono scritti comunque,
+     come fa il pacchetto
+  2  uso sbagliato, oppure un file che non si può leggere o scrivere
+  3  nessun file scritto e DIR invariata: controllo 1250 o 1251 fallito,
+     oppure la lettura si è fermata prima di creare le celle del percorso
+     ("no-track"), oppure un altro guasto della finitura ("guasto")
+
+Senza --json gli errori vanno sullo standard error nella forma
+FILE:RIGA: errore CODICE: descrizione, seguita dalla riga del testo e dalla
+posizione in metri con la sua cella (solo per i codici che ne registrano una).
+Con --json l'uscita standard contiene un solo oggetto JSON:
+  {"codice_errore": N, "posizione_errore": N,
+   "fatal": null | "1250" | "1251" | "no-track" | "guasto", "files": [...]}
+"posizione_errore" ha senso solo per i codici che registrano una posizione;
+"files" elenca i nomi scritti nell'ordine di scrittura. Con lo stato 2
+l'uscita standard resta vuota e il messaggio va sullo standard error.
+)";
+
+const char* const kPiedeDump = R"(
+Il tipo di file si riconosce dal nome: "_linea.dat" è il piano della linea
+(una riga per punto, con il tipo di ogni valore), ".sim" la tabella delle
+stazioni (una riga per slot), ogni altro ".dat" le celle del percorso (una
+riga per cella, con il genere per nome). Un file la cui dimensione non
+corrisponde al suo formato viene rifiutato con lo stato 2.
+)";
+
+const char* const kPiedeMap = R"(
+Legge da DIR i file NOME_LINEA_linea.dat (facoltativo: senza, cioè dopo
+compile --no-plan, disegna solo il profilo), NOME_LINEA_NUMERO_TRENO.sim e
+NOME_LINEA_NUMERO_TRENO.dat, e disegna la pianta della linea con stazioni,
+segnali, rallentamenti e cartelli, e sotto il profilo: altimetria e pendenze,
+velocità massima del treno, tratti di montagna e stazioni. Un piano che non
+corrisponde alle celle (per esempio rimasto da una compilazione precedente)
+viene ignorato con un avviso. La cartella del file SVG deve esistere.
+)";
+
+bool finisce_con(const std::string& s, const std::string& fine) {
+  return s.size() >= fine.size() && s.compare(s.size() - fine.size(), fine.size(), fine) == 0;
+}
+
+void localizza(CLI::App& app) {
+  auto f = app.get_formatter();
+  f->label("Usage", "Uso");
+  f->label("OPTIONS", "OPZIONI");
+  f->label("SUBCOMMAND", "SOTTOCOMANDO");
+  f->label("SUBCOMMANDS", "SOTTOCOMANDI");
+  f->label("REQUIRED", "(obbligatorio)");
+  f->label("Positionals", "Argomenti");
+  f->column_width(34);
+  app.option_defaults()->group("Opzioni");
+  app.set_help_flag("-h,--help", "mostra questo aiuto ed esce");
+}
+
+// The command-line library reports in English; the common cases in Italian.
+std::string messaggio_uso(const CLI::ParseError& e) {
+  const std::string m = e.what();
+  const std::string richiesto = " is required";
+  if (m == "A subcommand is required") return "serve un sottocomando: compile, texts, dump o map";
+  if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr && finisce_con(m, richiesto)) {
+    return "manca l'opzione obbligatoria " + m.substr(0, m.size() - richiesto.size());
+  }
+  if (dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr) {
+    const std::size_t due_punti = m.find(": ");
+    return "argomenti inattesi: " + (due_punti == std::string::npos ? m : m.substr(due_punti + 2));
+  }
+  return m;
+}
+
+CLI::App* sottocomando(CLI::App& app, const std::string& nome, const std::string& descrizione) {
+  CLI::App* s = app.add_subcommand(nome, descrizione);
+  s->set_help_flag("-h,--help", "mostra questo aiuto ed esce");
+  s->group("Sottocomandi");
+  return s;
+}
+
+// The names as the package holds them, checked; false after a message.
+bool nomi_pacchetto(const std::string& nome, const std::string& numero, Pacchetto& p,
+                    std::ostream& err) {
+  std::string motivo;
+  if (!nome_valido(nome, p.nome_linea, motivo)) {
+    err << "scenario: --name \"" << nome << "\": " << motivo << "\n";
+    return false;
+  }
+  if (!nome_valido(numero, p.numero_treno, motivo)) {
+    err << "scenario: --number \"" << numero << "\": " << motivo << "\n";
+    return false;
+  }
+  // With the number "linea" the cell file would take the plan file's name.
+  if (nome_file_celle(p) == nome_file_linea(p)) {
+    err << "scenario: --number \"" << numero
+        << "\": il file delle celle avrebbe lo stesso nome del piano della linea\n";
+    return false;
+  }
+  return true;
+}
+
+// Names in the archive are Windows-1252, as the package writes them; on disk
+// they are UTF-8 like every other name of the author's system.
+std::vector<FileUscita> con_nomi_disco(std::vector<FileUscita> file) {
+  for (FileUscita& f : file) f.first = da_cp1252(f.first);
+  return file;
+}
+
+bool cartella_esistente(const std::string& cartella, std::ostream& err) {
+  std::error_code ec;
+  if (!fs::exists(cartella, ec)) {
+    err << "scenario: la cartella di uscita \"" << cartella
+        << "\" non esiste (il comando non la crea)\n";
+    return false;
+  }
+  if (!fs::is_directory(cartella, ec)) {
+    err << "scenario: \"" << cartella << "\" non è una cartella\n";
+    return false;
+  }
+  return true;
+}
+
+struct OpzioniCompile {
+  std::string linea, treno, nome, numero, uscita;
+  bool senza_piano = false;
+  bool json = false;
+};
+
+int esegui_compile(const OpzioniCompile& o, std::ostream& out, std::ostream& err) {
+  Pacchetto p;
+  if (!nomi_pacchetto(o.nome, o.numero, p, err)) return kUscitaUso;
+  if (!cartella_esistente(o.uscita, err)) return kUscitaUso;
+  std::string testo_linea, testo_treno;
+  try {
+    testo_linea = leggi_file(o.linea, "il testo della linea");
+    testo_treno = leggi_file(o.treno, "il testo del treno");
+  } catch (const ErroreFile& e) {
+    err << "scenario: " << e.what() << "\n";
+    return kUscitaUso;
+  }
+
+  const EsitoCompilazione esito =
+      compila(testo_linea, testo_treno, p.nome_linea, p.numero_treno, !o.senza_piano);
+
+  std::vector<FileUscita> file;
+  if (esito.fatale == Fatale::kNessuno) {
+    file = con_nomi_disco(esito.file);
+    try {
+      scrivi_in_cartella(o.uscita, file, {fs::path(o.linea), fs::path(o.treno)});
+    } catch (const ErroreFile& e) {
+      err << "scenario: " << e.what() << "\n";
+      return kUscitaUso;
+    }
+  }
+
+  if (o.json) {
+    nlohmann::ordered_json j;
+    j["codice_errore"] = esito.codice_errore;
+    j["posizione_errore"] = esito.posizione_errore;
+    const char* fatale = nome_fatale(esito.fatale);
+    j["fatal"] = fatale != nullptr ? nlohmann::ordered_json(fatale) : nlohmann::ordered_json();
+    j["files"] = nlohmann::ordered_json::array();
+    for (const FileUscita& f : file) j["files"].push_back(f.first);
+    out << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+  } else {
+    err << diagnosi(esito, o.linea, o.treno);
+    for (const FileUscita& f : file)
+      out << "scritto " << (fs::path(o.uscita) / f.first).string() << "\n";
+  }
+  if (esito.fatale != Fatale::kNessuno) return kUscitaFatale;
+  return esito.codice_errore == 0 ? kUscitaPulita : kUscitaCodice;
+}
+
+int esegui_texts(const std::string& uscita, std::ostream& out, std::ostream& err) {
+  if (!cartella_esistente(uscita, err)) return kUscitaUso;
+  const std::vector<FileUscita> file = con_nomi_disco(testi_pacchetto());
+  try {
+    scrivi_in_cartella(uscita, file);
+  } catch (const ErroreFile& e) {
+    err << "scenario: " << e.what() << "\n";
+    return kUscitaUso;
+  }
+  for (const FileUscita& f : file)
+    out << "scritto " << (fs::path(uscita) / f.first).string() << "\n";
+  return kUscitaPulita;
+}
+
+int esegui_dump(const std::vector<std::string>& nomi, bool json, std::ostream& out,
+                std::ostream& err) {
+  // Every file is decoded before anything is printed, so a bad one leaves no
+  // half output behind.
+  std::vector<FileDecodificato> file;
+  for (const std::string& nome : nomi) {
+    try {
+      const std::string byte = leggi_file(nome, "il file");
+      FileDecodificato f = decodifica_file(fs::path(nome).filename().string(), byte);
+      f.nome = nome;
+      file.push_back(std::move(f));
+    } catch (const ErroreFile& e) {
+      err << "scenario: " << e.what() << "\n";
+      return kUscitaUso;
+    } catch (const ErroreFormato& e) {
+      err << nome << ": errore: " << e.what() << "\n";
+      return kUscitaUso;
+    }
+  }
+  if (json) {
+    out << "{\"files\":[";
+    for (std::size_t i = 0; i < file.size(); ++i) {
+      if (i > 0) out << ',';
+      scrivi_json_scarico(out, file[i]);
+    }
+    out << "]}\n";
+  } else {
+    for (std::size_t i = 0; i < file.size(); ++i) {
+      if (i > 0) out << "\n";
+      scrivi_scarico(out, file[i]);
+    }
+  }
+  return kUscitaPulita;
+}
+
+struct OpzioniMap {
+  std::string cartella, nome, numero, uscita;
+};
+
+int esegui_map(const OpzioniMap& o, std::ostream& out, std::ostream& err) {
+  Pacchetto p;
+  if (!nomi_pacchetto(o.nome, o.numero, p, err)) return kUscitaUso;
+  const fs::path dir(o.cartella);
+  const fs::path file_piano = dir / da_cp1252(nome_file_linea(p));
+  const fs::path file_stazioni = dir / da_cp1252(nome_file_stazioni(p));
+  const fs::path file_celle = dir / da_cp1252(nome_file_celle(p));
+  DatiMappa dati;
+  dati.nome_linea = o.nome;
+  dati.numero_treno = o.numero;
+  const fs::path* corrente = &file_stazioni;
+  try {
+    dati.stazioni = decodifica_stazioni(leggi_file(file_stazioni, "la tabella delle stazioni"));
+    corrente = &file_celle;
+    dati.celle = decodifica_celle(leggi_file(file_celle, "il file delle celle"));
+    std::error_code ec;
+    if (fs::exists(file_piano, ec)) {
+      corrente = &file_piano;
+      Piano piano = decodifica_piano(leggi_file(file_piano, "il piano della linea"));
+      if (piano_compatibile(piano, dati.stazioni, dati.celle)) {
+        dati.piano = std::move(piano);
+      } else {
+        err << "scenario: " << file_piano.string()
+            << ": avviso: il piano non corrisponde alle celle (è di un'altra compilazione?): "
+               "disegno solo il profilo\n";
+      }
+    } else {
+      err << "scenario: " << file_piano.string()
+          << ": avviso: piano della linea assente: disegno solo il profilo\n";
+    }
+  } catch (const ErroreFile& e) {
+    err << "scenario: " << e.what() << "\n";
+    return kUscitaUso;
+  } catch (const ErroreFormato& e) {
+    err << corrente->string() << ": errore: " << e.what() << "\n";
+    return kUscitaUso;
+  }
+
+  const fs::path destinazione(o.uscita);
+  const fs::path cartella_svg =
+      destinazione.has_parent_path() ? destinazione.parent_path() : fs::path(".");
+  if (!destinazione.has_filename()) {
+    err << "scenario: --out \"" << o.uscita << "\": serve il nome di un file\n";
+    return kUscitaUso;
+  }
+  if (!cartella_esistente(cartella_svg.string(), err)) return kUscitaUso;
+  try {
+    scrivi_in_cartella(cartella_svg, {{destinazione.filename().string(), disegna_mappa(dati)}},
+                       {file_piano, file_stazioni, file_celle});
+  } catch (const ErroreFile& e) {
+    err << "scenario: " << e.what() << "\n";
+    return kUscitaUso;
+  }
+  out << "scritto " << destinazione.string() << "\n";
+  return kUscitaPulita;
+}
+
+}  // namespace
+
+bool nome_valido(const std::string& utf8, std::string& cp1252, std::string& motivo) {
+  if (utf8.empty()) {
+    motivo = "il nome è vuoto";
+    return false;
+  }
+  if (utf8 == "." || utf8 == "..") {
+    motivo = "non è un nome di file";
+    return false;
+  }
+  for (char c : utf8) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 || std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos) {
+      motivo =
+          "contiene un carattere non ammesso nei nomi di file (< > : \" / \\ | ? * o un "
+          "carattere di controllo)";
+      return false;
+    }
+  }
+  cp1252 = a_cp1252(utf8);
+  if (cp1252.find('?') != std::string::npos) {
+    motivo = "contiene caratteri fuori dalla codifica Windows-1252 dei file del pacchetto";
+    return false;
+  }
+  return true;
+}
+
+int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  CLI::App app(
+      "scenario: lo strumento degli autori di scenari. Compila i testi della linea e del treno\n"
+      "con lo stesso compilatore del pacchetto, esporta i testi dello scenario incorporato,\n"
+      "decodifica e disegna i file binari.",
+      "scenario");
+  localizza(app);
+  app.require_subcommand(1);
+  app.footer(kEsempio);
+
+  OpzioniCompile oc;
+  CLI::App* c = sottocomando(
+      app, "compile",
+      "Compila un testo della linea e uno del treno come fa il pacchetto e scrive i file binari");
+  c->add_option("--line", oc.linea, "testo della linea")->required()->type_name("TESTO_LINEA");
+  c->add_option("--train", oc.treno, "testo del treno")->required()->type_name("TESTO_TRENO");
+  c->add_option("--name", oc.nome, "nome della linea (prima parte dei nomi dei file)")
+      ->required()
+      ->type_name("NOME_LINEA");
+  c->add_option("--number", oc.numero, "numero del treno")->required()->type_name("NUMERO_TRENO");
+  c->add_option("--out", oc.uscita, "cartella dei file binari (deve esistere)")
+      ->required()
+      ->type_name("DIR");
+  c->add_flag("--no-plan", oc.senza_piano,
+              "senza piano della linea (argomento 0 della finitura, niente _linea.dat)");
+  c->add_flag("--json", oc.json, "esito come un oggetto JSON sull'uscita standard");
+  c->footer(kPiedeCompile);
+
+  std::string uscita_testi;
+  CLI::App* t = sottocomando(
+      app, "texts",
+      "Scrive i cinque testi dello scenario incorporato (linea, treno, note, rallentamenti,\n"
+      "scheda) come li scrive il pacchetto; non cancella nulla");
+  t->add_option("--out", uscita_testi, "cartella dei testi (deve esistere: non viene creata)")
+      ->required()
+      ->type_name("DIR");
+
+  std::vector<std::string> da_scaricare;
+  bool json_dump = false;
+  CLI::App* d = sottocomando(
+      app, "dump", "Decodifica piano (_linea.dat), stazioni (.sim) e celle (.dat) in testo o JSON");
+  d->add_option("FILE", da_scaricare, "file binari da decodificare")->required()->type_name("FILE");
+  d->add_flag("--json", json_dump, "un oggetto JSON con un elemento per file");
+  d->footer(kPiedeDump);
+
+  OpzioniMap om;
+  CLI::App* m = sottocomando(app, "map", "Disegna la linea compilata come immagine SVG");
+  m->add_option("--dir", om.cartella, "cartella dei file binari")->required()->type_name("DIR");
+  m->add_option("--name", om.nome, "nome della linea")->required()->type_name("NOME_LINEA");
+  m->add_option("--number", om.numero, "numero del treno")->required()->type_name("NUMERO_TRENO");
+  m->add_option("--out", om.uscita, "file SVG da scrivere")->required()->type_name("FILE.svg");
+  m->footer(kPiedeMap);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e, out, err) == 0 ? kUscitaPulita : kUscitaUso;
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e, out, err) == 0 ? kUscitaPulita : kUscitaUso;
+  } catch (const CLI::ParseError& e) {
+    err << "scenario: " << messaggio_uso(e) << "\nUsa --help per l'aiuto.\n";
+    return kUscitaUso;
+  }
+
+  if (c->parsed()) return esegui_compile(oc, out, err);
+  if (t->parsed()) return esegui_texts(uscita_testi, out, err);
+  if (d->parsed()) return esegui_dump(da_scaricare, json_dump, out, err);
+  if (m->parsed()) {
+    if (!finisce_con(om.uscita, ".svg")) {
+      err << "scenario: --out \"" << om.uscita << "\": il file deve finire con \".svg\"\n";
+      return kUscitaUso;
+    }
+    return esegui_map(om, out, err);
+  }
+  return kUscitaUso;
+}
+
+}  // namespace progetto1::strumento

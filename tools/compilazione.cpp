@@ -1,0 +1,112 @@
+#include "tools/compilazione.h"
+
+#include <algorithm>
+
+#include "model/avvisi.h"
+#include "model/guasto.h"
+#include "model/pacchetto.h"
+#include "output/finitura.h"
+#include "scenario/testi.h"
+
+namespace progetto1::strumento {
+
+namespace {
+
+// The package shows a message box and ends; here the report becomes an
+// exception that ends the compilation instead of the process.
+struct ErroreFinitura {
+  std::string codice;
+};
+
+class AvvisiStrumento : public Avvisi {
+ public:
+  [[noreturn]] void errore(const std::string& a) override { throw ErroreFinitura{a}; }
+};
+
+// The line text read again with an empty train text: a code 15 that it
+// records by itself came from the line text.
+void cerca_origine_15(std::string_view testo_linea, const std::string& nome_linea,
+                      const std::string& numero_treno, bool con_piano, EsitoCompilazione& esito) {
+  Pacchetto p;
+  p.nome_linea = nome_linea;
+  p.numero_treno = numero_treno;
+  p.con_tabella = con_piano ? 1 : 0;
+  ArchivioMemoria archivio;
+  archivio.file[nome_testo_linea(p)] = std::string(testo_linea);
+  archivio.file[nome_testo_treno(p)] = "[generale]\r\n";
+  Traccia traccia;
+  try {
+    memorizza_dati(p, archivio, &traccia);
+  } catch (const Guasto&) {
+    return;
+  }
+  if (p.codice_errore == 15 && traccia.testo == Traccia::Testo::kLinea) {
+    esito.origine_15 = traccia;
+    esito.posizione_origine_15 = p.posizione_errore;
+  }
+}
+
+}  // namespace
+
+void ArchivioRegistrato::sostituisci(const std::string& nome, std::string_view byte) {
+  ArchivioMemoria::sostituisci(nome, byte);
+  if (std::find(ordine.begin(), ordine.end(), nome) == ordine.end()) ordine.push_back(nome);
+}
+
+EsitoCompilazione compila(std::string_view testo_linea, std::string_view testo_treno,
+                          const std::string& nome_linea, const std::string& numero_treno,
+                          bool con_piano) {
+  Pacchetto p;
+  p.nome_linea = nome_linea;
+  p.numero_treno = numero_treno;
+
+  ArchivioRegistrato archivio;
+  archivio.file[nome_testo_linea(p)] = std::string(testo_linea);
+  archivio.file[nome_testo_treno(p)] = std::string(testo_treno);
+
+  EsitoCompilazione esito;
+  AvvisiStrumento avvisi;
+  try {
+    memorizza_percorso(p, con_piano ? 1 : 0, archivio, avvisi, &esito.traccia);
+  } catch (const ErroreFinitura& e) {
+    esito.fatale = e.codice == "1250" ? Fatale::k1250 : Fatale::k1251;
+  } catch (const Guasto& g) {
+    esito.fatale = p.percorso.vuoto() ? Fatale::kSenzaPercorso : Fatale::kGuasto;
+    esito.guasto = std::to_string(g.numero()) + " (" + g.descrizione() + ")";
+  }
+  if (p.codice_errore == 15 && esito.traccia.testo == Traccia::Testo::kTreno) {
+    cerca_origine_15(testo_linea, nome_linea, numero_treno, con_piano, esito);
+  }
+  esito.codice_errore = p.codice_errore;
+  esito.posizione_errore = p.posizione_errore;
+  if (p.percorso.ultimo() >= 1) esito.cella1 = p.percorso[1];
+  esito.slot_linea = p.stazioni[kSlotLinea];
+  if (esito.fatale != Fatale::kNessuno) return esito;
+
+  // Only the binary files: a text the reader left behind is not output.
+  const std::string binari[] = {nome_file_linea(p), nome_file_stazioni(p), nome_file_celle(p)};
+  for (const std::string& nome : archivio.ordine) {
+    if (std::find(std::begin(binari), std::end(binari), nome) == std::end(binari)) continue;
+    if (!archivio.esiste(nome)) continue;
+    esito.file.emplace_back(nome, archivio.file[nome]);
+  }
+  return esito;
+}
+
+std::vector<FileUscita> testi_pacchetto() {
+  Pacchetto p;
+  p.nome_linea = kNomeLinea;
+  p.numero_treno = kNumeroTreno;
+  ArchivioRegistrato archivio;
+  // The package's order of writing.
+  dati_linea(p, archivio);
+  dati_treno(p, archivio);
+  dati_note(p, archivio);
+  dati_rallentamenti(p, archivio);
+  dati_scheda(p, archivio);
+  std::vector<FileUscita> file;
+  for (const std::string& nome : archivio.ordine) file.emplace_back(nome, archivio.file[nome]);
+  return file;
+}
+
+}  // namespace progetto1::strumento

@@ -1,0 +1,69 @@
+// The package's own finishing stage run on an author's two texts, entirely in
+// memory: the texts are loaded under the package's names into a memory
+// archive, `memorizza_percorso` compiles them there, and the binary files it
+// wrote are handed back with the outcome. Nothing here touches the disk.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "compiler/memorizza_dati.h"
+#include "model/archivio_memoria.h"
+#include "model/cella.h"
+#include "model/stazione.h"
+
+namespace progetto1::strumento {
+
+// A memory archive that remembers the order in which files were written.
+class ArchivioRegistrato : public ArchivioMemoria {
+ public:
+  void sostituisci(const std::string& nome, std::string_view byte) override;
+  // Names in the order of their first writing.
+  std::vector<std::string> ordine;
+};
+
+// A file to write: its name and its bytes.
+using FileUscita = std::pair<std::string, std::string>;
+
+// How a run ended without files.
+enum class Fatale {
+  kNessuno,
+  k1250,           // errore "1250": cell 1 or slot 85 already held a package value
+  k1251,           // errore "1251": the same for the check codes
+  kSenzaPercorso,  // the reader never created the cells (the finishing stage fails on them)
+  kGuasto,         // any other run-time failure of the finishing stage
+};
+
+struct EsitoCompilazione {
+  std::int32_t codice_errore = 0;
+  std::int32_t posizione_errore = 0;
+  Fatale fatale = Fatale::kNessuno;
+  std::string guasto;  // number and description of the failure, for kSenzaPercorso and kGuasto
+  Traccia traccia;
+  // What cell 1 and slot 85 held when a fatal check stopped the run.
+  std::optional<cella> cella1;
+  stazione slot_linea;
+  // A code 15 of the line text stays in the register and stops the train
+  // text at its first signal or slow-down, whose line and position then
+  // replace it. Here, in that case, the line text's own record and position.
+  std::optional<Traccia> origine_15;
+  std::int32_t posizione_origine_15 = 0;
+  // The binary files in writing order; empty after a fatal end.
+  std::vector<FileUscita> file;
+};
+
+// nome_linea and numero_treno as the package holds them (Windows-1252); the
+// texts as bytes. con_piano: the finishing stage's argument 1, else 0.
+EsitoCompilazione compila(std::string_view testo_linea, std::string_view testo_treno,
+                          const std::string& nome_linea, const std::string& numero_treno,
+                          bool con_piano);
+
+// The five texts of the embedded scenario as the package writes them, in its
+// writing order.
+std::vector<FileUscita> testi_pacchetto();
+
+}  // namespace progetto1::strumento

@@ -1,0 +1,219 @@
+#include "tools/decodifica.h"
+
+#include <bit>
+
+#include "model/stazione.h"
+
+namespace progetto1::strumento {
+
+namespace {
+
+// A cursor over the bytes of a file that refuses to read past the end.
+class Lettore {
+ public:
+  explicit Lettore(std::string_view byte) : byte_(byte) {}
+
+  bool finito() const { return pos_ == byte_.size(); }
+  std::size_t posizione() const { return pos_; }
+  std::size_t restanti() const { return byte_.size() - pos_; }
+
+  std::uint64_t senza_segno(std::size_t n, const char* campo) {
+    if (restanti() < n) {
+      throw ErroreFormato("il file finisce al byte " + std::to_string(byte_.size()) +
+                          " dentro il campo " + campo + " (servono " + std::to_string(n) +
+                          " byte dal byte " + std::to_string(pos_) + ")");
+    }
+    std::uint64_t v = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+      v |= static_cast<std::uint64_t>(static_cast<unsigned char>(byte_[pos_ + i])) << (8 * i);
+    }
+    pos_ += n;
+    return v;
+  }
+  std::uint8_t byte(const char* campo) { return static_cast<std::uint8_t>(senza_segno(1, campo)); }
+  std::int16_t integer(const char* campo) {
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(senza_segno(2, campo)));
+  }
+  std::int32_t long_(const char* campo) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(senza_segno(4, campo)));
+  }
+  double doppio(const char* campo) { return std::bit_cast<double>(senza_segno(8, campo)); }
+  std::string testo(std::size_t n, const char* campo) {
+    if (restanti() < n) {
+      throw ErroreFormato("il file finisce al byte " + std::to_string(byte_.size()) +
+                          " dentro il campo " + campo + " (lungo " + std::to_string(n) +
+                          " byte dal byte " + std::to_string(pos_) + ")");
+    }
+    std::string t(byte_.substr(pos_, n));
+    pos_ += n;
+    return t;
+  }
+
+ private:
+  std::string_view byte_;
+  std::size_t pos_ = 0;
+};
+
+bool finisce_con(const std::string& s, std::string_view fine) {
+  return s.size() >= fine.size() && s.compare(s.size() - fine.size(), fine.size(), fine) == 0;
+}
+
+}  // namespace
+
+Piano decodifica_piano(std::string_view byte) {
+  Lettore l(byte);
+  std::vector<ValorePiano> valori;
+  while (!l.finito()) {
+    const std::size_t inizio = l.posizione();
+    const std::int16_t tag = l.integer("etichetta");
+    ValorePiano v;
+    switch (tag) {
+      case 0:
+        v.tipo = TipoValore::kVuoto;
+        break;
+      case 2:
+        v.tipo = TipoValore::kIntero;
+        v.valore = l.integer("valore intero");
+        break;
+      case 5:
+        v.tipo = TipoValore::kDoppio;
+        v.valore = l.doppio("valore doppio");
+        break;
+      default:
+        throw ErroreFormato("etichetta " + std::to_string(tag) + " al byte " +
+                            std::to_string(inizio) + ": attese solo 0, 2 o 5");
+    }
+    valori.push_back(v);
+  }
+  // Every x first, then every y: the two halves have the same length.
+  if (valori.empty() || valori.size() % 2 != 0) {
+    throw ErroreFormato("il file contiene " + std::to_string(valori.size()) +
+                        " valori: servono due metà uguali (tutte le x, poi tutte le y)");
+  }
+  const std::size_t n = valori.size() / 2;
+  Piano piano;
+  piano.x.assign(valori.begin(), valori.begin() + static_cast<std::ptrdiff_t>(n));
+  piano.y.assign(valori.begin() + static_cast<std::ptrdiff_t>(n), valori.end());
+  return piano;
+}
+
+std::vector<stazione> decodifica_stazioni(std::string_view byte) {
+  Lettore l(byte);
+  std::vector<stazione> slot;
+  for (long i = 0; i < kNumeroSlot; ++i) {
+    stazione s;
+    s.codice = l.byte("codice");
+    s.valore1 = l.long_("valore1");
+    s.valore2 = l.long_("valore2");
+    s.valore3 = l.long_("valore3");
+    s.selettore = l.byte("selettore");
+    const std::int16_t n = l.integer("lunghezza del testo");
+    if (n < 0) {
+      throw ErroreFormato("slot " + std::to_string(i) + ": lunghezza del testo negativa (" +
+                          std::to_string(n) + ")");
+    }
+    s.testo = l.testo(static_cast<std::size_t>(n), "testo");
+    s.intero1 = l.integer("intero1");
+    s.intero2 = l.integer("intero2");
+    s.intero3 = l.integer("intero3");
+    s.intero4 = l.integer("intero4");
+    s.intero5 = l.integer("intero5");
+    s.marca1 = l.byte("marca1");
+    s.marca2 = l.byte("marca2");
+    s.marca3 = l.byte("marca3");
+    s.marca4 = l.byte("marca4");
+    s.valore4 = l.long_("valore4");
+    slot.push_back(std::move(s));
+  }
+  if (!l.finito()) {
+    throw ErroreFormato(std::to_string(l.restanti()) + " byte in più dopo gli " +
+                        std::to_string(kNumeroSlot) + " slot (il file ha " +
+                        std::to_string(byte.size()) + " byte)");
+  }
+  return slot;
+}
+
+std::vector<cella> decodifica_celle(std::string_view byte) {
+  constexpr std::size_t kByte = 15;
+  if (byte.empty() || byte.size() % kByte != 0) {
+    throw ErroreFormato("il file ha " + std::to_string(byte.size()) +
+                        " byte, che non sono un multiplo positivo di 15 (una cella per record)");
+  }
+  Lettore l(byte);
+  std::vector<cella> celle;
+  celle.reserve(byte.size() / kByte);
+  while (!l.finito()) {
+    cella c;
+    c.genere = l.byte("genere");
+    c.dato1 = l.integer("dato1");
+    c.dato2 = l.integer("dato2");
+    c.dato3 = l.integer("dato3");
+    c.dato4 = l.integer("dato4");
+    c.tempo = l.byte("tempo");
+    c.avvicinamento = l.byte("avvicinamento");
+    c.montagna = l.byte("montagna");
+    c.vel_limite = l.byte("vel_limite");
+    c.pendenza = l.byte("pendenza");
+    c.aderenza = l.byte("aderenza");
+    celle.push_back(c);
+  }
+  return celle;
+}
+
+bool tipo_da_nome(const std::string& nome, TipoFile& tipo) {
+  if (finisce_con(nome, "_linea.dat")) {
+    tipo = TipoFile::kPiano;
+  } else if (finisce_con(nome, ".sim")) {
+    tipo = TipoFile::kStazioni;
+  } else if (finisce_con(nome, ".dat")) {
+    tipo = TipoFile::kCelle;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+std::string nome_genere(std::uint8_t genere) {
+  switch (genere) {
+    case kNessuno:
+      return "nessuno";
+    case kSegnale:
+      return "segnale";
+    case kFineRallentamento:
+      return "fine_rallentamento";
+    case kInizioRallentamento:
+      return "inizio_rallentamento";
+    case kAvvisoRallentamento:
+      return "avviso_rallentamento";
+    case kPreavviso:
+      return "preavviso";
+    case kIndicatoreVmax:
+      return "indicatore_vmax";
+    case kFermata:
+      return "fermata";
+    case kMarcaMontagna:
+      return "marca_montagna";
+    case kPuntoCodice:
+      return "punto_codice";
+    case kAbbattimento:
+      return "abbattimento";
+    case kCartello:
+      return "cartello";
+    default:
+      return "genere_" + std::to_string(genere);
+  }
+}
+
+std::string nome_tipo_valore(TipoValore tipo) {
+  switch (tipo) {
+    case TipoValore::kVuoto:
+      return "vuoto";
+    case TipoValore::kIntero:
+      return "intero";
+    case TipoValore::kDoppio:
+      return "doppio";
+  }
+  return "?";
+}
+
+}  // namespace progetto1::strumento

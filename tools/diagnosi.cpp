@@ -1,0 +1,231 @@
+#include "tools/diagnosi.h"
+
+#include <cmath>
+
+#include "model/cp1252.h"
+#include "model/numeri.h"
+#include "tools/decodifica.h"
+
+namespace progetto1::strumento {
+
+namespace {
+
+using TP = TipoPosizione;
+using O = Origine;
+
+const std::vector<VoceErrore> kTabella = {
+    {1, "la lunghezza del percorso supera 1000000 m", TP::kNessuna, O::kLinea},
+    {2, "una progressiva chilometrica ha inizio o progressiva non multipli di 50", TP::kNessuna,
+     O::kLinea},
+    {3, "il primo valore della ripetizione segnali non è multiplo di 50", TP::kNessuna, O::kLinea},
+    {4, "il secondo valore della ripetizione segnali non è multiplo di 50", TP::kNessuna,
+     O::kLinea},
+    {5, "la riga della ripetizione segnali non contiene né \"4\" né \"9\"", TP::kNessuna,
+     O::kLinea},
+    {6, "la cella del cartello indicatore è già occupata", TP::kRecord, O::kLinea},
+    {7, "la cella prima della posizione dell'abbattimento è già occupata", TP::kCellaPrima,
+     O::kTreno},
+    {8, "la posizione della stazione non è multipla di 50", TP::kRecord, O::kTreno},
+    {9, "la lunghezza del marciapiede non è multipla di 100", TP::kRecord, O::kTreno},
+    {10, "la tabella delle stazioni è piena: stazioni e cartelli insieme superano 78", TP::kNessuna,
+     O::kTreno},
+    {11,
+     "un segnale nelle 20 celle prima di un avviso di rallentamento non ha libera né punto "
+     "codice nessuna delle due celle che lo precedono",
+     TP::kIndiceCella, O::kPassata},
+    {12, "nessuna cella libera per un punto codice prima dell'inizio di un rallentamento",
+     TP::kIndiceCella, O::kPassata},
+    {13,
+     "nessuna cella libera per un punto codice lungo un rallentamento o prima del primo "
+     "segnale dopo la sua fine",
+     TP::kIndiceCella, O::kPassata},
+    {15,
+     "la posizione è oltre la fine del percorso (più 100 m, 800 m per una stazione, supera "
+     "l'ultima cella)",
+     TP::kRecord, O::kLinea},
+    {16, "la cella del segnale è già occupata", TP::kRecord, O::kTreno},
+    {17, "la cella dell'avviso, 1200 m prima dell'inizio del rallentamento, è già occupata",
+     TP::kRecord, O::kTreno},
+    {18, "la cella di inizio del rallentamento è già occupata", TP::kRecord, O::kTreno},
+    {19, "la cella di fine del rallentamento è già occupata", TP::kRecord, O::kTreno},
+    {20, "una delle quattro celle prima dell'avviso di rallentamento è già occupata", TP::kRecord,
+     O::kTreno},
+    {21, "la cella dell'indicatore di velocità massima è già occupata", TP::kRecord, O::kLinea},
+    {22, "la zona della stazione inizia meno di 350 m dopo la fine della zona precedente",
+     TP::kRecord, O::kTreno},
+    {24,
+     "la zona della fermata finisce entro 100 m dall'origine: il segno di fermata cadrebbe "
+     "sulla cella 1 o prima",
+     TP::kNessuna, O::kTreno},
+    {25,
+     "errore di lettura: testo mancante, numero non valido o troppo grande per il suo campo, "
+     "oppure fine del testo dentro un record",
+     TP::kNessuna, O::kLinea},
+    {101, "il testo della linea non esiste", TP::kNessuna, O::kLinea},
+    {102, "il testo della linea non contiene \"[generale]\"", TP::kNessuna, O::kLinea},
+    {103,
+     "una curva non contiene nessuna delle cifre da 1 a 6, oppure il tracciato supera il "
+     "metro 1000000",
+     TP::kNessuna, O::kLinea},
+    {1250,
+     "la cella 1 (dato1) o lo slot 85 (intero1) contengono già un valore: una voce in "
+     "posizione 0 occupa il posto dei valori del pacchetto",
+     TP::kNessuna, O::kFinitura},
+    {1251,
+     "la cella 1 (dato2) o lo slot 85 (valore4) contengono già un valore: una voce in "
+     "posizione 0 occupa il posto dei codici di controllo",
+     TP::kNessuna, O::kFinitura},
+};
+
+const char* const kNessunFile = "nessun file scritto";
+
+std::string intestazione(const std::string& file, long riga, const std::string& resto) {
+  std::string s = file;
+  if (riga > 0) s += ":" + std::to_string(riga);
+  return s + ": " + resto + "\n";
+}
+
+std::string frase_di(std::int32_t codice) {
+  const VoceErrore* v = voce_errore(codice);
+  return v != nullptr ? v->frase : "codice che il pacchetto non usa";
+}
+
+// The register's code with its record and position.
+std::string diagnosi_registro(const EsitoCompilazione& e, const std::string& file_linea,
+                              const std::string& file_treno) {
+  const VoceErrore* v = voce_errore(e.codice_errore);
+  const bool da_passata = v != nullptr && v->origine == Origine::kPassata;
+  std::string file = v != nullptr && v->origine != Origine::kLinea ? file_treno : file_linea;
+  long riga = 0;
+  std::string testo_riga;
+  // The trace tells where the reader recorded its code; the signal-code pass
+  // runs after the reader and leaves no trace of its own.
+  if (!da_passata && e.traccia.testo != Traccia::Testo::kNessuno) {
+    file = e.traccia.testo == Traccia::Testo::kLinea ? file_linea : file_treno;
+    riga = e.traccia.riga;
+    testo_riga = e.traccia.testo_riga;
+  }
+  if (e.codice_errore == 15 && e.origine_15.has_value()) {
+    // The record beyond the track is in the line text; the train text only
+    // stopped where the code was looked at again.
+    std::string s = intestazione(file_linea, e.origine_15->riga, "errore 15: " + frase_di(15));
+    if (!e.origine_15->testo_riga.empty()) {
+      s += "    " + da_cp1252(e.origine_15->testo_riga) + "\n";
+    }
+    s += "    " + testo_posizione(15, e.posizione_origine_15) + "\n";
+    s += intestazione(file, riga,
+                      "nota: con il codice 15 ancora registrato la lettura del treno si è fermata "
+                      "qui (posizione registrata " +
+                          std::to_string(e.posizione_errore) + " m)");
+    if (!testo_riga.empty()) s += "    " + da_cp1252(testo_riga) + "\n";
+    return s;
+  }
+  std::string s = intestazione(
+      file, riga, "errore " + std::to_string(e.codice_errore) + ": " + frase_di(e.codice_errore));
+  if (!testo_riga.empty()) s += "    " + da_cp1252(testo_riga) + "\n";
+  const std::string posizione = testo_posizione(e.codice_errore, e.posizione_errore);
+  if (!posizione.empty()) s += "    " + posizione + "\n";
+  return s;
+}
+
+std::string descrivi_cella1(const cella& c) {
+  return "la cella 1 (posizione 0 m) contiene: " + nome_genere(c.genere) + " (genere " +
+         std::to_string(c.genere) + ", dato1 " + std::to_string(c.dato1) + ", dato2 " +
+         std::to_string(c.dato2) + ")";
+}
+
+// Which text put something into cell 1: signs and speed boards come from the
+// line text, every other feature from the train text.
+bool cella1_dalla_linea(const cella& c) {
+  return c.genere == kIndicatoreVmax || c.genere == kCartello || c.genere == kNessuno;
+}
+
+}  // namespace
+
+const std::vector<VoceErrore>& tabella_errori() { return kTabella; }
+
+const VoceErrore* voce_errore(std::int32_t codice) {
+  for (const VoceErrore& v : kTabella) {
+    if (v.codice == codice) return &v;
+  }
+  return nullptr;
+}
+
+std::string testo_posizione(std::int32_t codice, std::int32_t posizione) {
+  const VoceErrore* v = voce_errore(codice);
+  if (v == nullptr) return "";
+  long indice = 0;
+  switch (v->posizione) {
+    case TipoPosizione::kNessuna:
+      return "";
+    case TipoPosizione::kRecord:
+      indice = std::lround(arrotonda(posizione / 50.0 + 1.0));
+      break;
+    case TipoPosizione::kCellaPrima:
+      indice = std::lround(arrotonda(posizione / 50.0));
+      break;
+    case TipoPosizione::kIndiceCella:
+      indice = posizione / 50;
+      break;
+  }
+  return "posizione " + std::to_string(posizione) + " m, cella " + std::to_string(indice);
+}
+
+std::string diagnosi(const EsitoCompilazione& e, const std::string& file_linea,
+                     const std::string& file_treno) {
+  std::string s;
+  if (e.codice_errore != 0) s += diagnosi_registro(e, file_linea, file_treno);
+  switch (e.fatale) {
+    case Fatale::kNessuno:
+      break;
+    case Fatale::k1250:
+    case Fatale::k1251: {
+      const std::int32_t codice = e.fatale == Fatale::k1250 ? 1250 : 1251;
+      const bool in_cella =
+          e.cella1.has_value() && (codice == 1250 ? e.cella1->dato1 != 0 : e.cella1->dato2 != 0);
+      const std::string& file =
+          in_cella && !cella1_dalla_linea(*e.cella1) ? file_treno : file_linea;
+      s += intestazione(
+          file, 0,
+          "errore " + std::to_string(codice) + ": " + frase_di(codice) + "; " + kNessunFile);
+      if (in_cella) s += "    " + descrivi_cella1(*e.cella1) + "\n";
+      if (codice == 1250 && e.slot_linea.intero1 != 0) {
+        s += "    lo slot 85 ha intero1 = " + std::to_string(e.slot_linea.intero1) + "\n";
+      }
+      if (codice == 1251 && e.slot_linea.valore4 != 0) {
+        s += "    lo slot 85 ha valore4 = " + std::to_string(e.slot_linea.valore4) + "\n";
+      }
+      break;
+    }
+    case Fatale::kSenzaPercorso:
+      s += intestazione(file_linea, 0,
+                        std::string("errore: la lettura del testo della linea si è fermata prima "
+                                    "di \"lunghezza percorso\", quindi non esiste nessuna cella "
+                                    "del percorso; ") +
+                            kNessunFile);
+      break;
+    case Fatale::kGuasto:
+      s += intestazione(file_linea, 0,
+                        "errore: guasto " + e.guasto + " durante la finitura; " + kNessunFile);
+      break;
+  }
+  return s;
+}
+
+const char* nome_fatale(Fatale f) {
+  switch (f) {
+    case Fatale::kNessuno:
+      return nullptr;
+    case Fatale::k1250:
+      return "1250";
+    case Fatale::k1251:
+      return "1251";
+    case Fatale::kSenzaPercorso:
+      return "no-track";
+    case Fatale::kGuasto:
+      return "guasto";
+  }
+  return nullptr;
+}
+
+}  // namespace progetto1::strumento

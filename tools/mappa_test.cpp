@@ -1,0 +1,141 @@
+#include "tools/mappa.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "tools/compilazione.h"
+#include "tools/prova_strumento.h"
+#include "tools/xml_prova.h"
+
+namespace progetto1::strumento {
+namespace {
+
+using prova::analizza_xml;
+
+TEST(TestoXml, CaratteriSpecialiEControllo) {
+  EXPECT_EQ(testo_xml("A & B <C> \"d\" 'e'\x01 \xC3\xA0"),
+            "A &amp; B &lt;C&gt; &quot;d&quot; &apos;e&apos;? \xC3\xA0");
+}
+
+TEST(ControlloXml, RiconosceDocumentiMalformati) {
+  struct Caso {
+    const char* xml;
+    bool valido;
+  };
+  const Caso casi[] = {
+      {"<?xml version=\"1.0\"?>\n<a><b x=\"1\" y='2'/><text>t &amp; u</text></a>", true},
+      {"<a><b></a></b>", false},
+      {"<a><b></b>", false},
+      {"<a x=1/>", false},
+      {"<a x=\"1\" x=\"2\"/>", false},
+      {"<a>&foo;</a>", false},
+      {"<a>x & y</a>", false},
+      {"<a x=\"<\"/>", false},
+      {"<a/><b/>", false},
+      {"testo<a/>", false},
+      {"", false},
+  };
+  for (const Caso& c : casi) {
+    EXPECT_EQ(analizza_xml(c.xml).valido, c.valido) << c.xml;
+  }
+  EXPECT_EQ(analizza_xml("<a><text>t &amp; u</text></a>").testi, std::vector<std::string>{"t & u"});
+}
+
+DatiMappa dati_prova(bool con_piano) {
+  const EsitoCompilazione e =
+      compila(prova::unisci(prova::linea_prova()), prova::unisci(prova::treno_prova()), "Prova",
+              "11", con_piano);
+  EXPECT_EQ(e.codice_errore, 0);
+  DatiMappa d;
+  d.nome_linea = "Prova";
+  d.numero_treno = "11";
+  for (const FileUscita& f : e.file) {
+    if (f.first == "Prova_linea.dat") d.piano = decodifica_piano(f.second);
+    if (f.first == "Prova_11.sim") d.stazioni = decodifica_stazioni(f.second);
+    if (f.first == "Prova_11.dat") d.celle = decodifica_celle(f.second);
+  }
+  return d;
+}
+
+bool nominato(const prova::AnalisiXml& a, const std::string& testo) {
+  return std::find(a.testi.begin(), a.testi.end(), testo) != a.testi.end();
+}
+
+TEST(Mappa, StazioniDellaLinea) {
+  const DatiMappa d = dati_prova(true);
+  const std::vector<StazioneMappa> s = stazioni_della_linea(d.stazioni, d.celle);
+  ASSERT_EQ(s.size(), 2u);
+  EXPECT_EQ(s[0].nome, "Alfa");
+  EXPECT_EQ(s[0].posizione, 1000);
+  EXPECT_EQ(s[0].categoria, 4);
+  EXPECT_EQ(s[0].inizio_zona, 850);
+  EXPECT_EQ(s[0].fine_zona, 1150);
+  EXPECT_EQ(s[0].orario, 8 * 3600);
+  EXPECT_EQ(s[1].nome, "Beta & <Gamma>");
+  EXPECT_EQ(s[1].slot, 2);
+}
+
+TEST(Mappa, PiantaEProfiloBenFormatiConOgniStazione) {
+  const std::string svg = disegna_mappa(dati_prova(true));
+  const prova::AnalisiXml a = analizza_xml(svg);
+  ASSERT_TRUE(a.valido) << a.errore;
+  EXPECT_EQ(a.radice, "svg");
+  EXPECT_TRUE(nominato(a, "Alfa"));
+  EXPECT_TRUE(nominato(a, "Beta & <Gamma>"));
+  EXPECT_TRUE(nominato(a, "Legenda"));
+  EXPECT_TRUE(nominato(a, "Pianta della linea (vista dall'alto)"));
+  EXPECT_TRUE(nominato(a, "Profilo lungo la linea"));
+  EXPECT_TRUE(nominato(a, "Linea Prova · treno 11"));
+}
+
+TEST(Mappa, SenzaPianoSoloIlProfilo) {
+  const DatiMappa d = dati_prova(false);
+  ASSERT_FALSE(d.piano.has_value());
+  const prova::AnalisiXml a = analizza_xml(disegna_mappa(d));
+  ASSERT_TRUE(a.valido) << a.errore;
+  EXPECT_TRUE(nominato(a, "Alfa"));
+  EXPECT_TRUE(nominato(a, "Beta & <Gamma>"));
+  EXPECT_FALSE(nominato(a, "Pianta della linea (vista dall'alto)"));
+  EXPECT_TRUE(nominato(a, "Profilo lungo la linea"));
+}
+
+TEST(Mappa, PianoDiUnAltraCompilazioneNonCompatibile) {
+  const DatiMappa d = dati_prova(true);
+  ASSERT_TRUE(d.piano.has_value());
+  EXPECT_TRUE(piano_compatibile(*d.piano, d.stazioni, d.celle));
+
+  Piano corto = *d.piano;
+  corto.x.resize(corto.x.size() - 1000);
+  corto.y.resize(corto.y.size() - 1000);
+  EXPECT_FALSE(piano_compatibile(corto, d.stazioni, d.celle));
+
+  std::vector<cella> altre = d.celle;
+  altre.resize(altre.size() + 20);
+  EXPECT_FALSE(piano_compatibile(*d.piano, d.stazioni, altre));
+}
+
+TEST(Mappa, PuntiDelPianoNonNumericiSaltati) {
+  DatiMappa d = dati_prova(true);
+  for (std::size_t i = 100; i < 3000; i += 7) d.piano->x[i].valore = std::nan("");
+  d.piano->y[200].valore = HUGE_VAL;
+  const std::string svg = disegna_mappa(d);
+  EXPECT_EQ(svg.find("nan"), std::string::npos);
+  EXPECT_EQ(svg.find("inf"), std::string::npos);
+  EXPECT_TRUE(analizza_xml(svg).valido);
+}
+
+TEST(Mappa, FileVuotiNonFannoCadereIlDisegno) {
+  // Cells and slots that a reader stopped early would leave: nearly nothing.
+  DatiMappa d;
+  d.nome_linea = "Vuota";
+  d.numero_treno = "0";
+  d.stazioni.resize(87);
+  d.celle.resize(2);
+  const prova::AnalisiXml a = analizza_xml(disegna_mappa(d));
+  EXPECT_TRUE(a.valido) << a.errore;
+}
+
+}  // namespace
+}  // namespace progetto1::strumento

@@ -1,0 +1,148 @@
+// Small description texts and a scratch folder for the tool's tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace progetto1::strumento::prova {
+
+namespace fs = std::filesystem;
+
+using Righe = std::vector<std::string>;
+
+inline std::string unisci(const Righe& righe) {
+  std::string t;
+  for (const std::string& r : righe) t += r + "\r\n";
+  return t;
+}
+
+// A line of 5000 m with one curve, two gradients, a speed board and a sign.
+inline Righe linea_prova() {
+  return {
+      "[generale]",
+      "lunghezza percorso,    5000",
+      "progressiva chilometrica uno,    0,    0,    0",
+      "progressiva chilometrica due,    0,    0,    0",
+      "progressiva chilometrica tre,    0,    0,    0",
+      "sfondo uno,    1",
+      "sfondo due,    0",
+      "sfondo tre,    0",
+      "ripetizione segnali 4 codici,    0    ,0",
+      "[curve]",
+      "curvad4,  1000,  500",
+      "[pendenze]",
+      "pendenza,   0,    0",
+      "pendenza,   2000,   5",
+      "[montagne]",
+      "montagna,   3000,  3600,  11",
+      "[cartelli]",
+      "indicatori_vmax,  700,  90,  110,  110,  0,  ,  ,  ,  0",
+      "[indicazioni]",
+      "cartello_indicatore,  1500,   (PL km)(1+500)",
+      "[fine]",
+  };
+}
+
+// A train with two stations (the second name needs escaping in XML) and one
+// signal at 2500 m, which is line 16.
+inline Righe treno_prova() {
+  return {
+      "[generale]",
+      "numero vetture,    5",
+      "percentuale massa frenata,    100",
+      "sabbia,    100",
+      "orologio,    8               0            0 ",
+      "[aderenze]",
+      "aderenza,       0,    70",
+      "[vel_limite]",
+      "velocita,   0,    60",
+      "velocita,   1000,   100",
+      "[stazioni]",
+      "stazione,    1000,  4,  300,  1, 0, 0,  0,0,0,  0,0,0,    0,   8,0, 0, Alfa",
+      "stazione,    4000,  12,  300,  0, 0, 0,  0,0,0,  0,0,0,    0,   8,5, 0, Beta & <Gamma>",
+      "[rallentamenti]",
+      "[segnali]",
+      "segnale,    2500,   1, 4, 1,  0, 0,    0,  0,0,0, 0",
+      "[fine]",
+  };
+}
+
+inline constexpr long kRigaSegnale = 16;
+
+// The train text with a second signal on the cell of the first, at line 17.
+inline Righe treno_segnale_doppio() {
+  Righe r = treno_prova();
+  r.insert(r.begin() + kRigaSegnale, "segnale,    2500,   2, 2, 3,  1, 0,    0,  0,0,0, 0");
+  return r;
+}
+
+// The line text with a speed board at position 0, whose values land in cell 1.
+inline Righe linea_indicatore_in_zero() {
+  Righe r = linea_prova();
+  r.insert(r.begin() + 17, "indicatori_vmax,  0,  60,  60,  60,  0,  ,  ,  ,  0");
+  return r;
+}
+
+// The line text with a gradient beyond the track at line 15.
+inline constexpr long kRigaOltre = 15;
+inline Righe linea_pendenza_oltre() {
+  Righe r = linea_prova();
+  r.insert(r.begin() + kRigaOltre - 1, "pendenza,   20000,   5");
+  return r;
+}
+
+// The line text without its "[generale]" heading.
+inline Righe linea_senza_generale() {
+  Righe r = linea_prova();
+  r.erase(r.begin());
+  return r;
+}
+
+inline std::string leggi(const fs::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+inline void scrivi(const fs::path& p, const std::string& byte) {
+  std::ofstream f(p, std::ios::binary | std::ios::trunc);
+  f << byte;
+}
+
+// Every regular file of a folder (not recursive) with its bytes.
+inline std::map<std::string, std::string> contenuto(const fs::path& cartella) {
+  std::map<std::string, std::string> r;
+  for (const auto& voce : fs::directory_iterator(cartella)) {
+    r[voce.path().filename().string()] = voce.is_regular_file() ? leggi(voce.path()) : "<cartella>";
+  }
+  return r;
+}
+
+// A fresh folder per test, removed afterwards.
+class CartellaProva : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string nome = std::string("p1_strumento_") + info->test_suite_name() + "_" + info->name();
+    for (char& c : nome) {
+      if (c == '/') c = '_';
+    }
+    cartella_ = fs::temp_directory_path() / nome;
+    fs::remove_all(cartella_);
+    fs::create_directories(cartella_);
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::permissions(cartella_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(cartella_, ec);
+  }
+
+  fs::path cartella_;
+};
+
+}  // namespace progetto1::strumento::prova

@@ -1,0 +1,32 @@
+// Writing the tool's results into an author's folder without ever leaving a
+// half-written file where a good one stood: every file is first written
+// beside its final name, and only when all of them are complete are they
+// renamed over the old ones.
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "tools/compilazione.h"
+
+namespace progetto1::strumento {
+
+// A folder or file that cannot be read or written; the message is for people.
+class ErroreFile : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Writes every file (name relative to `cartella`, bytes) or none. The folder
+// must exist: it is not created. A target that is one of `intoccabili` (the
+// author's inputs) or is not a regular file is refused before anything is
+// written.
+void scrivi_in_cartella(const std::filesystem::path& cartella, const std::vector<FileUscita>& file,
+                        const std::vector<std::filesystem::path>& intoccabili = {});
+
+// The whole file as bytes; ErroreFile when it cannot be read.
+std::string leggi_file(const std::filesystem::path& percorso, const std::string& cosa);
+
+}  // namespace progetto1::strumento
