@@ -17,7 +17,8 @@ class ArchivioCartellaTest : public ::testing::Test {
  protected:
   void SetUp() override {
     cartella_ = fs::temp_directory_path() /
-                ("p1_archivio_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                ("p1_archivio_" +
+                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(cartella_);
     fs::create_directories(cartella_);
   }
@@ -38,16 +39,14 @@ TEST_F(ArchivioCartellaTest, SostituisceLeggeEdElimina) {
   PiattaformaFinta piattaforma(cartella_.string());
   ArchivioCartella archivio(piattaforma);
   EXPECT_FALSE(archivio.esiste("a.txt"));
-  {
-    std::ofstream(cartella_ / "a.txt", std::ios::binary) << std::string(100, 'x');
-  }
+  { std::ofstream(cartella_ / "a.txt", std::ios::binary) << std::string(100, 'x'); }
   archivio.sostituisci("a.txt", std::string("ab\0c", 4));
   EXPECT_EQ(contenuto(cartella_ / "a.txt"), std::string("ab\0c", 4));
   EXPECT_TRUE(archivio.esiste("a.txt"));
   EXPECT_EQ(archivio.leggi("a.txt"), std::string("ab\0c", 4));
   archivio.elimina("a.txt");
   EXPECT_FALSE(fs::exists(cartella_ / "a.txt"));
-  archivio.elimina("a.txt");  // a missing file: nothing happens
+  archivio.elimina("a.txt");                     // a missing file: nothing happens
   EXPECT_GT(piattaforma.richieste_cartella, 4);  // the folder is fetched for every operation
 }
 

@@ -1,6 +1,8 @@
 // Linux: the folder from /proc/self/exe, paths joined with a slash. With a
 // reachable display the wait window and the message box are real FLTK
 // windows; without one there is no window and messages go to standard error.
+#include "app/piattaforma_linux.h"
+
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
@@ -14,7 +16,6 @@
 #include <memory>
 
 #include "app/piattaforma.h"
-#include "app/piattaforma_linux.h"
 #include "model/cp1252.h"
 
 namespace progetto1 {

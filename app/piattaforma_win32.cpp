@@ -56,9 +56,9 @@ void PiattaformaWin32::mostra_attesa() {
   HDC dc = GetDC(form1_);
   const int altezza = -MulDiv(D::kPuntiCarattere, GetDeviceCaps(dc, LOGPIXELSY), 72);
   ReleaseDC(form1_, dc);
-  carattere_ = CreateFontA(altezza, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_DONTCARE, D::kCarattere);
+  carattere_ =
+      CreateFontA(altezza, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, D::kCarattere);
   if (label1_ != nullptr && carattere_ != nullptr) {
     SendMessageA(label1_, WM_SETFONT, reinterpret_cast<WPARAM>(carattere_), TRUE);
   }

@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
   int n = 0;
   const std::string intero = linea + '\0' + treno;
   scrivi(cartella, n, intero);
-  scrivi(cartella, n, intero + std::string(4 - (intero.size() + 3) % 4, ' '));  // with the line plan
+  scrivi(cartella, n,
+         intero + std::string(4 - (intero.size() + 3) % 4, ' '));  // with the line plan
   scrivi(cartella, n, sostituisci_tutti(intero, "\r\n", "\n"));
   scrivi(cartella, n, sostituisci_tutti(intero, "104300", "1000000"));
   scrivi(cartella, n, sostituisci_tutti(intero, "104300", "1000001"));

@@ -9,8 +9,8 @@ TEST(Cp1252, ConverteLettereAccentateInUnByte) {
   EXPECT_EQ(a_cp1252("Non è già"), "Non \xE8 gi\xE0");
   EXPECT_EQ(a_cp1252("€ “x”"), "\x80 \x93x\x94");
   EXPECT_EQ(a_cp1252("ascii"), "ascii");
-  EXPECT_EQ(a_cp1252("Ω"), "?");          // not in the code page
-  EXPECT_EQ(a_cp1252("\xC3"), "?");       // cut sequence
+  EXPECT_EQ(a_cp1252("Ω"), "?");     // not in the code page
+  EXPECT_EQ(a_cp1252("\xC3"), "?");  // cut sequence
 }
 
 TEST(Cp1252, AndataERitorno) {

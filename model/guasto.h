@@ -21,7 +21,9 @@ class Guasto : public std::runtime_error {
   static Guasto overflow() { return {6, "Overflow"}; }
   static Guasto indice_fuori_intervallo() { return {9, "Indice non incluso nell'intervallo"}; }
   static Guasto tipo_non_corrispondente() { return {13, "Tipo non corrispondente"}; }
-  static Guasto file_non_trovato(const std::string& nome) { return {53, "File non trovato: " + nome}; }
+  static Guasto file_non_trovato(const std::string& nome) {
+    return {53, "File non trovato: " + nome};
+  }
   static Guasto input_oltre_fine() { return {62, "Input oltre la fine del file"}; }
   static Guasto accesso_file(const std::string& nome) {
     return {75, "Errore di accesso al percorso/file: " + nome};

@@ -21,7 +21,8 @@ std::int32_t a_long(double valore);
 // A whole value stored into a narrower field keeps its low bits, without any
 // range check (70000 into an Integer gives 4464, 300 into a Byte gives 44).
 constexpr std::int16_t basso16(long long valore) {
-  return static_cast<std::int16_t>(static_cast<std::uint16_t>(static_cast<unsigned long long>(valore) & 0xFFFFu));
+  return static_cast<std::int16_t>(
+      static_cast<std::uint16_t>(static_cast<unsigned long long>(valore) & 0xFFFFu));
 }
 constexpr std::uint8_t basso8(long long valore) {
   return static_cast<std::uint8_t>(static_cast<unsigned long long>(valore) & 0xFFu);

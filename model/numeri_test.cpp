@@ -12,7 +12,7 @@ TEST(Arrotonda, MetaVersoIlPari) {
     double valore;
     double atteso;
   } casi[] = {
-      {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {0.49999, 0},
+      {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},       {0.49999, 0},
       {1.5, 2}, {2.4, 2}, {2.6, 3},  {-2.6, -3}, {1e9 + 0.5, 1e9},
   };
   for (const auto& c : casi) EXPECT_EQ(arrotonda(c.valore), c.atteso) << c.valore;

@@ -30,9 +30,9 @@ struct stazione {
 };
 
 // Slots with a fixed meaning.
-inline constexpr long kNumeroSlot = 87;          // slots 0 to 86
-inline constexpr long kPrimoSlotCartelli = 80;   // signs take 80, 79, ...
-inline constexpr long kSlotProgressive = 81;     // 81 to 83: chainage ranges
+inline constexpr long kNumeroSlot = 87;         // slots 0 to 86
+inline constexpr long kPrimoSlotCartelli = 80;  // signs take 80, 79, ...
+inline constexpr long kSlotProgressive = 81;    // 81 to 83: chainage ranges
 inline constexpr long kSlotGenerali = 84;
 inline constexpr long kSlotLinea = 85;
 inline constexpr long kSlotTreno = 86;

@@ -9,9 +9,9 @@
 namespace progetto1 {
 
 enum class TipoValore : std::uint8_t {
-  kVuoto = 0,    // never set
-  kIntero = 2,   // 16-bit whole number
-  kDoppio = 5,   // double-precision value
+  kVuoto = 0,   // never set
+  kIntero = 2,  // 16-bit whole number
+  kDoppio = 5,  // double-precision value
 };
 
 class TabellaLinea {

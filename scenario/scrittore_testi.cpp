@@ -7,7 +7,8 @@
 namespace progetto1 {
 
 std::string componi_testo(const std::vector<std::string>& righe, std::int32_t& contatore) {
-  if (righe.size() >= static_cast<std::size_t>(kRigheElenco)) throw Guasto::indice_fuori_intervallo();
+  if (righe.size() >= static_cast<std::size_t>(kRigheElenco))
+    throw Guasto::indice_fuori_intervallo();
   Vettore<std::string> elenco(kRigheElenco - 1);
   for (std::size_t i = 0; i < righe.size(); ++i) elenco[static_cast<long>(i)] = righe[i];
   elenco[static_cast<long>(righe.size())] = kSentinella;

@@ -10,8 +10,7 @@ namespace {
 
 TEST(ScrittoreTesti, RigheConCrLfFinoAllaSentinella) {
   std::int32_t contatore = -1;
-  EXPECT_EQ(componi_testo({"[generale]", "", "è à"}, contatore),
-            "[generale]\r\n\r\n\xE8 \xE0\r\n");
+  EXPECT_EQ(componi_testo({"[generale]", "", "è à"}, contatore), "[generale]\r\n\r\n\xE8 \xE0\r\n");
   EXPECT_EQ(contatore, 3);
 }
 
