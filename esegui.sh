@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/dipendenze.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target Progetto1
 mkdir -p build/pacchetto
 cp build/app/Progetto1 build/pacchetto/
