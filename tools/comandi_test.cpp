@@ -20,26 +20,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using prova::contenuto;
+using prova::esegui;
+using prova::Esito;
 using prova::leggi;
 using prova::scrivi;
-
-struct Esito {
-  int stato = -1;
-  std::string out;
-  std::string err;
-};
-
-Esito esegui(std::vector<std::string> argomenti) {
-  argomenti.insert(argomenti.begin(), "scenario");
-  std::vector<const char*> argv;
-  for (const std::string& a : argomenti) argv.push_back(a.c_str());
-  std::ostringstream out, err;
-  Esito e;
-  e.stato = esegui_scenario(static_cast<int>(argv.size()), argv.data(), out, err);
-  e.out = out.str();
-  e.err = err.str();
-  return e;
-}
 
 std::string citato(const fs::path& p) { return "'" + p.string() + "'"; }
 

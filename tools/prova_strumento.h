@@ -7,8 +7,11 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include "tools/comandi.h"
 
 namespace progetto1::strumento::prova {
 
@@ -102,6 +105,25 @@ inline Righe linea_senza_generale() {
   Righe r = linea_prova();
   r.erase(r.begin());
   return r;
+}
+
+// The tool run in-process, with its standard output and error captured.
+struct Esito {
+  int stato = -1;
+  std::string out;
+  std::string err;
+};
+
+inline Esito esegui(std::vector<std::string> argomenti) {
+  argomenti.insert(argomenti.begin(), "scenario");
+  std::vector<const char*> argv;
+  for (const std::string& a : argomenti) argv.push_back(a.c_str());
+  std::ostringstream out, err;
+  Esito e;
+  e.stato = esegui_scenario(static_cast<int>(argv.size()), argv.data(), out, err);
+  e.out = out.str();
+  e.err = err.str();
+  return e;
 }
 
 inline std::string leggi(const fs::path& p) {
