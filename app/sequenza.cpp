@@ -24,11 +24,7 @@ int carica(Piattaforma& piattaforma, Archivio& archivio) {
   piattaforma.mostra_attesa();
   AvvisiFinestra avvisi(piattaforma);
   try {
-    dati_linea(p, archivio);
-    dati_treno(p, archivio);
-    dati_note(p, archivio);
-    dati_rallentamenti(p, archivio);
-    dati_scheda(p, archivio);
+    scrivi_testi(p, archivio);
     memorizza_percorso(p, 1, archivio, avvisi);
   } catch (const FineProgramma& fine) {
     return fine.stato;

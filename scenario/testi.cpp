@@ -24,4 +24,12 @@ void dati_note(Pacchetto& p, Archivio& archivio) {
   scrivi_testo(archivio, nome_note(p), righe_note(p), p.contatore);
 }
 
+void scrivi_testi(Pacchetto& p, Archivio& archivio) {
+  dati_linea(p, archivio);
+  dati_treno(p, archivio);
+  dati_note(p, archivio);
+  dati_rallentamenti(p, archivio);
+  dati_scheda(p, archivio);
+}
+
 }  // namespace progetto1

@@ -24,4 +24,9 @@ void dati_scheda(Pacchetto& p, Archivio& archivio);         // ... "_scheda_tren
 void dati_rallentamenti(Pacchetto& p, Archivio& archivio);  // ... "_rallentamenti.txt"
 void dati_note(Pacchetto& p, Archivio& archivio);           // ... "_note.txt"
 
+// The five writers in the order the package runs them: line text, train
+// text, notes, slow-down order, timetable sheet. A failure leaves the texts
+// already written as they are.
+void scrivi_testi(Pacchetto& p, Archivio& archivio);
+
 }  // namespace progetto1

@@ -98,12 +98,7 @@ std::vector<FileUscita> testi_pacchetto() {
   p.nome_linea = kNomeLinea;
   p.numero_treno = kNumeroTreno;
   ArchivioRegistrato archivio;
-  // The package's order of writing.
-  dati_linea(p, archivio);
-  dati_treno(p, archivio);
-  dati_note(p, archivio);
-  dati_rallentamenti(p, archivio);
-  dati_scheda(p, archivio);
+  scrivi_testi(p, archivio);
   std::vector<FileUscita> file;
   for (const std::string& nome : archivio.ordine) file.emplace_back(nome, archivio.file[nome]);
   return file;
