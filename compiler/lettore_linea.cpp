@@ -203,10 +203,10 @@ Esito leggi_testo_linea(Lettura& l) {
       const std::int32_t fine = c.leggi_long();
       std::int32_t tipo = c.leggi_long();
       if (!l.entro_percorso(inizio, kMargine)) break;
+      const std::int32_t codice_prima = p.codice_errore;
       memo_montagna(p, inizio, fine, tipo);
       if (p.codice_errore > 0) {
-        l.chiudi_ed_elimina();
-        l.registra(p.codice_errore, inizio, l.riga_record);
+        l.ferma_dopo_piazzamento(codice_prima, inizio);
         return Esito::kFine;
       }
     }
@@ -215,10 +215,10 @@ Esito leggi_testo_linea(Lettura& l) {
       std::int32_t v[9];
       for (std::int32_t& x : v) x = c.leggi_long();
       if (!l.entro_percorso(v[0], kMargine)) break;
+      const std::int32_t codice_prima = p.codice_errore;
       memo_indicatori_v_max(p, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]);
       if (p.codice_errore > 0) {
-        l.chiudi_ed_elimina();
-        l.registra(p.codice_errore, v[0], l.riga_record);
+        l.ferma_dopo_piazzamento(codice_prima, v[0]);
         return Esito::kFine;
       }
     }

@@ -456,6 +456,12 @@ TEST(LettoreLinea, PosizioneOltreIlPercorso) {
   EXPECT_FALSE(o.resta_treno());
   EXPECT_EQ(o.traccia.testo, Traccia::Testo::kTreno);
   EXPECT_EQ(o.traccia.riga, 3);
+  // The trace still names the line record that recorded the code.
+  ASSERT_TRUE(o.traccia.causa.has_value());
+  EXPECT_EQ(o.traccia.causa->testo, Traccia::Testo::kLinea);
+  EXPECT_EQ(o.traccia.causa->riga, 12);
+  EXPECT_EQ(o.traccia.causa->testo_riga, "pendenza, 16950, 0");
+  EXPECT_EQ(o.traccia.causa->posizione, 16950);
 
   // Without anything in the train text to stop on, 15 stays with its place.
   Esito s;
@@ -465,6 +471,7 @@ TEST(LettoreLinea, PosizioneOltreIlPercorso) {
   EXPECT_EQ(s.traccia.testo, Traccia::Testo::kLinea);
   EXPECT_EQ(s.traccia.riga, 12);
   EXPECT_EQ(s.traccia.testo_riga, "pendenza, 16950, 0");
+  EXPECT_FALSE(s.traccia.causa.has_value());
 }
 
 TEST(LettoreLinea, GuastiDiLettura) {

@@ -196,10 +196,10 @@ void leggi_testo_treno(Lettura& l) {
       std::int32_t v[11];
       for (std::int32_t& x : v) x = c.leggi_long();
       if (!l.entro_percorso(v[0], kMargine)) break;
+      const std::int32_t codice_prima = p.codice_errore;
       memo_segnale(p, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10]);
       if (p.codice_errore > 0) {
-        l.chiudi_ed_elimina();
-        l.registra(p.codice_errore, v[0], l.riga_record);
+        l.ferma_dopo_piazzamento(codice_prima, v[0]);
         return;
       }
     }
@@ -208,10 +208,10 @@ void leggi_testo_treno(Lettura& l) {
       std::int32_t v[6];
       for (std::int32_t& x : v) x = c.leggi_long();
       if (!l.entro_percorso(v[0], kMargine)) break;
+      const std::int32_t codice_prima = p.codice_errore;
       memo_rallentamento(p, v[0], v[1], v[2], v[3], v[4], v[5]);
       if (p.codice_errore > 0) {
-        l.chiudi_ed_elimina();
-        l.registra(p.codice_errore, v[0], l.riga_record);
+        l.ferma_dopo_piazzamento(codice_prima, v[0]);
         return;
       }
     }

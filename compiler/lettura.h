@@ -41,6 +41,11 @@ struct Lettura {
   void registra(std::int32_t codice, long riga);
   void registra(std::int32_t codice) { registra(codice, riga_record); }
   void registra(std::int32_t codice, std::int32_t posizione, long riga);
+  // After a placement call with the register positive: deletes the text
+  // and records the code again with the record's position, as the reader
+  // stops. codice_prima is the register before the call: a code the call did
+  // not record itself came from an earlier record, which the trace keeps.
+  void ferma_dopo_piazzamento(std::int32_t codice_prima, std::int32_t posizione);
   // The bound check of a record's position: true when (pos + margine) / 50
   // does not exceed the last cell; otherwise records code 15 with the
   // position. Without cells (no line length read) it is the index failure.

@@ -29,6 +29,7 @@ void Lettura::chiudi_ed_elimina() {
 void Lettura::registra(std::int32_t codice, long riga) {
   p.codice_errore = codice;
   if (traccia == nullptr) return;
+  traccia->causa.reset();
   traccia->testo = testo;
   traccia->riga = riga;
   traccia->testo_riga = campi && riga > 0 ? campi->testo_riga(riga) : std::string();
@@ -37,6 +38,16 @@ void Lettura::registra(std::int32_t codice, long riga) {
 void Lettura::registra(std::int32_t codice, std::int32_t posizione, long riga) {
   p.posizione_errore = posizione;
   registra(codice, riga);
+}
+
+void Lettura::ferma_dopo_piazzamento(std::int32_t codice_prima, std::int32_t posizione) {
+  std::optional<Traccia::Causa> causa;
+  if (traccia != nullptr && codice_prima > 0 && p.codice_errore == codice_prima) {
+    causa = Traccia::Causa{traccia->testo, traccia->riga, traccia->testo_riga, p.posizione_errore};
+  }
+  chiudi_ed_elimina();
+  registra(p.codice_errore, posizione, riga_record);
+  if (traccia != nullptr) traccia->causa = std::move(causa);
 }
 
 bool Lettura::entro_percorso(std::int32_t pos, std::int32_t margine) {

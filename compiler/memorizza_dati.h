@@ -5,6 +5,8 @@
 // error register and deletes the texts as the package does.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/archivio.h"
@@ -19,6 +21,18 @@ struct Traccia {
   Testo testo = Testo::kNessuno;
   long riga = 0;           // 1-based line number of the record's keyword field
   std::string testo_riga;  // that line of the text, without its line end
+
+  // The reader also stops, after the train's next signal or slow-down, on a
+  // code an earlier record left in the register (a line record beyond the
+  // track). The register then names the signal or slow-down; this names the
+  // record that recorded the code, and its position.
+  struct Causa {
+    Testo testo = Testo::kNessuno;
+    long riga = 0;
+    std::string testo_riga;
+    std::int32_t posizione = 0;
+  };
+  std::optional<Causa> causa;
 };
 
 void memorizza_dati(Pacchetto& p, Archivio& archivio, Traccia* traccia = nullptr);

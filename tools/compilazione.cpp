@@ -23,29 +23,6 @@ class AvvisiStrumento : public Avvisi {
   [[noreturn]] void errore(const std::string& a) override { throw ErroreFinitura{a}; }
 };
 
-// The line text read again with an empty train text: a code 15 that it
-// records by itself came from the line text.
-void cerca_origine_15(std::string_view testo_linea, const std::string& nome_linea,
-                      const std::string& numero_treno, bool con_piano, EsitoCompilazione& esito) {
-  Pacchetto p;
-  p.nome_linea = nome_linea;
-  p.numero_treno = numero_treno;
-  p.con_tabella = con_piano ? 1 : 0;
-  ArchivioMemoria archivio;
-  archivio.file[nome_testo_linea(p)] = std::string(testo_linea);
-  archivio.file[nome_testo_treno(p)] = "[generale]\r\n";
-  Traccia traccia;
-  try {
-    memorizza_dati(p, archivio, &traccia);
-  } catch (const Guasto&) {
-    return;
-  }
-  if (p.codice_errore == 15 && traccia.testo == Traccia::Testo::kLinea) {
-    esito.origine_15 = traccia;
-    esito.posizione_origine_15 = p.posizione_errore;
-  }
-}
-
 }  // namespace
 
 void ArchivioRegistrato::sostituisci(const std::string& nome, std::string_view byte) {
@@ -73,9 +50,6 @@ EsitoCompilazione compila(std::string_view testo_linea, std::string_view testo_t
   } catch (const Guasto& g) {
     esito.fatale = p.percorso.vuoto() ? Fatale::kSenzaPercorso : Fatale::kGuasto;
     esito.guasto = std::to_string(g.numero()) + " (" + g.descrizione() + ")";
-  }
-  if (p.codice_errore == 15 && esito.traccia.testo == Traccia::Testo::kTreno) {
-    cerca_origine_15(testo_linea, nome_linea, numero_treno, con_piano, esito);
   }
   esito.codice_errore = p.codice_errore;
   esito.posizione_errore = p.posizione_errore;

@@ -47,11 +47,6 @@ struct EsitoCompilazione {
   // What cell 1 and slot 85 held when a fatal check stopped the run.
   std::optional<cella> cella1;
   stazione slot_linea;
-  // A code 15 of the line text stays in the register and stops the train
-  // text at its first signal or slow-down, whose line and position then
-  // replace it. Here, in that case, the line text's own record and position.
-  std::optional<Traccia> origine_15;
-  std::int32_t posizione_origine_15 = 0;
   // The binary files in writing order; empty after a fatal end.
   std::vector<FileUscita> file;
 };

@@ -67,11 +67,11 @@ TEST(Compilazione, Codice15DellaLineaRitrovatoDietroIlSegnale) {
   EXPECT_EQ(e.traccia.testo, Traccia::Testo::kTreno);
   EXPECT_EQ(e.traccia.riga, prova::kRigaSegnale);
   // Where the line text went beyond the track.
-  ASSERT_TRUE(e.origine_15.has_value());
-  EXPECT_EQ(e.origine_15->testo, Traccia::Testo::kLinea);
-  EXPECT_EQ(e.origine_15->riga, prova::kRigaOltre);
-  EXPECT_EQ(e.origine_15->testo_riga, "pendenza,   20000,   5");
-  EXPECT_EQ(e.posizione_origine_15, 20000);
+  ASSERT_TRUE(e.traccia.causa.has_value());
+  EXPECT_EQ(e.traccia.causa->testo, Traccia::Testo::kLinea);
+  EXPECT_EQ(e.traccia.causa->riga, prova::kRigaOltre);
+  EXPECT_EQ(e.traccia.causa->testo_riga, "pendenza,   20000,   5");
+  EXPECT_EQ(e.traccia.causa->posizione, 20000);
 }
 
 TEST(Compilazione, Codice15DelTrenoResta) {
@@ -81,7 +81,7 @@ TEST(Compilazione, Codice15DelTrenoResta) {
   EXPECT_EQ(e.codice_errore, 15);
   EXPECT_EQ(e.posizione_errore, 20000);
   EXPECT_EQ(e.traccia.riga, 11);
-  EXPECT_FALSE(e.origine_15.has_value());
+  EXPECT_FALSE(e.traccia.causa.has_value());
 }
 
 TEST(Compilazione, IndicatoreInPosizioneZeroFerma1250SenzaFile) {

@@ -105,17 +105,20 @@ std::string diagnosi_registro(const EsitoCompilazione& e, const std::string& fil
     riga = e.traccia.riga;
     testo_riga = e.traccia.testo_riga;
   }
-  if (e.codice_errore == 15 && e.origine_15.has_value()) {
-    // The record beyond the track is in the line text; the train text only
-    // stopped where the code was looked at again.
-    std::string s = intestazione(file_linea, e.origine_15->riga, "errore 15: " + frase_di(15));
-    if (!e.origine_15->testo_riga.empty()) {
-      s += "    " + da_cp1252(e.origine_15->testo_riga) + "\n";
-    }
-    s += "    " + testo_posizione(15, e.posizione_origine_15) + "\n";
+  if (!da_passata && e.traccia.causa.has_value()) {
+    // The record that recorded the code (a line record beyond the track);
+    // the train text only stopped where the code was looked at again.
+    const Traccia::Causa& causa = *e.traccia.causa;
+    const std::string file_causa = causa.testo == Traccia::Testo::kTreno ? file_treno : file_linea;
+    std::string s = intestazione(
+        file_causa, causa.riga,
+        "errore " + std::to_string(e.codice_errore) + ": " + frase_di(e.codice_errore));
+    if (!causa.testo_riga.empty()) s += "    " + da_cp1252(causa.testo_riga) + "\n";
+    s += "    " + testo_posizione(e.codice_errore, causa.posizione) + "\n";
     s += intestazione(file, riga,
-                      "nota: con il codice 15 ancora registrato la lettura del treno si è fermata "
-                      "qui (posizione registrata " +
+                      "nota: con il codice " + std::to_string(e.codice_errore) +
+                          " ancora registrato la lettura del treno si è fermata "
+                          "qui (posizione registrata " +
                           std::to_string(e.posizione_errore) + " m)");
     if (!testo_riga.empty()) s += "    " + da_cp1252(testo_riga) + "\n";
     return s;

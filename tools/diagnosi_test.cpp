@@ -109,12 +109,7 @@ TEST(Diagnosi, Codice15DellaLineaPrimaDelSegnaleCheLoHaVisto) {
   e.traccia.testo = Traccia::Testo::kTreno;
   e.traccia.riga = 16;
   e.traccia.testo_riga = "segnale,    2500,   1, 4, 1,  0, 0,    0,  0,0,0, 0";
-  Traccia origine;
-  origine.testo = Traccia::Testo::kLinea;
-  origine.riga = 15;
-  origine.testo_riga = "pendenza,   20000,   5";
-  e.origine_15 = origine;
-  e.posizione_origine_15 = 20000;
+  e.traccia.causa = Traccia::Causa{Traccia::Testo::kLinea, 15, "pendenza,   20000,   5", 20000};
   EXPECT_EQ(diagnosi(e, "l.txt", "t.txt"),
             "l.txt:15: errore 15: la posizione è oltre la fine del percorso (più 100 m, 800 m per "
             "una stazione, supera l'ultima cella)\n"
