@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the package and runs it once in build/pacchetto/, where its files
-# appear.
+# appear. Installs only what the package needs; a plain configure, as a user
+# would type it.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/dipendenze.sh
+scripts/dipendenze.sh pacchetto
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target Progetto1
 mkdir -p build/pacchetto

@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the normal build (with the Windows build under
-# Wine), a short fuzzing run of the finishing stage, then the whole suite
-# again with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds and runs every test: the development build (with the Windows build
+# under Wine), the Release build that users get, a short fuzzing run of the
+# finishing stage, then the whole suite again with AddressSanitizer and
+# UndefinedBehaviorSanitizer. Warnings are errors in all of them
+# (CMakePresets.json).
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/dipendenze.sh
+scripts/dipendenze.sh test
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j2
-ctest --test-dir build --output-on-failure -j2
+for preset in default release; do
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done
 
 fuzz/esegui_fuzz.sh "${P1_SECONDI_FUZZ:-60}"
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DP1_SANITIZE=ON
-cmake --build build-asan -j2
-# The Windows build is compiled by its own toolchain and already ran above.
-ctest --test-dir build-asan --output-on-failure -j2 -E windows_wine
+cmake --preset sanitizers
+cmake --build --preset sanitizers
+ctest --preset sanitizers

@@ -8,9 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 secondi=${1:-60}
 build=build-fuzz
-CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DP1_FUZZ=ON -DP1_TESTS=OFF -DP1_TOOLS=OFF >/dev/null
-cmake --build "$build" --target fuzz_finitura genera_semi
+cmake --preset fuzzing >/dev/null
+cmake --build --preset fuzzing --target fuzz_finitura genera_semi
 "$build/fuzz/genera_semi" "$build/semi" >/dev/null
 mkdir -p fuzz/corpus_lavoro fuzz/artefatti
 "$build/fuzz/fuzz_finitura" -max_total_time="$secondi" -timeout=20 -rss_limit_mb=2048 \

@@ -1,18 +1,34 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need, only those
-# still missing. Each package and what it is for is listed in the README.
+# Installs the Debian packages still missing for one of the two README
+# commands:
+#   scripts/dipendenze.sh pacchetto   building and running the package
+#   scripts/dipendenze.sh test        building and running every test (the default)
+# Each package and what it is for is listed in the README.
 set -euo pipefail
 
-pacchetti=(
+pacchetto=(
   cmake ninja-build g++            # build
+  libfltk1.3-dev libx11-dev        # wait window and message box on Linux
+)
+test=(
+  "${pacchetto[@]}"
+  git                              # the style test lists the sources it checks
   googletest libgtest-dev libgmock-dev  # tests (the sources also serve the Windows build)
   libbenchmark-dev                 # benchmarks
-  libfltk1.3-dev libx11-dev        # wait window and message box on Linux
   nlohmann-json3-dev libcli11-dev  # the scenario tool: JSON output, command line
   g++-mingw-w64-x86-64 wine wine64 xvfb xauth  # Windows build, run under Wine in Xvfb
   clang libclang-rt-14-dev         # fuzzing with libFuzzer
   clang-format                     # formatting
 )
+
+case "${1:-test}" in
+  pacchetto) pacchetti=("${pacchetto[@]}") ;;
+  test) pacchetti=("${test[@]}") ;;
+  *)
+    echo "uso: $0 [pacchetto|test]" >&2
+    exit 2
+    ;;
+esac
 
 mancanti=()
 for p in "${pacchetti[@]}"; do

@@ -15,8 +15,8 @@ for strumento in x86_64-w64-mingw32-g++-posix wine xvfb-run; do
 done
 
 mkdir -p "$lavoro"
-cmake -S "$sorgenti" -B "$lavoro/build" -DCMAKE_TOOLCHAIN_FILE="$sorgenti/cmake/mingw-w64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >"$lavoro/configura.log" 2>&1 || { cat "$lavoro/configura.log"; exit 1; }
+(cd "$sorgenti" && cmake --preset windows -B "$lavoro/build") >"$lavoro/configura.log" 2>&1 ||
+  { cat "$lavoro/configura.log"; exit 1; }
 cmake --build "$lavoro/build" -j2 >"$lavoro/build.log" 2>&1 || { tail -50 "$lavoro/build.log"; exit 1; }
 
 export WINEPREFIX="$lavoro/wineprefix"

@@ -34,7 +34,7 @@ File scritti in DIR, con i nomi che usa il pacchetto:
   NOME_LINEA_linea.dat           piano della linea (non con --no-plan)
   NOME_LINEA_NUMERO_TRENO.sim    tabella delle stazioni
   NOME_LINEA_NUMERO_TRENO.dat    celle del percorso
-La cartella DIR deve esistere: il comando non la crea. Ogni file viene scritto
+Se DIR non esiste viene creata, con le cartelle che la contengono. Ogni file viene scritto
 prima accanto al suo nome, con un nome provvisorio, e poi rinominato sopra il
 vecchio: una compilazione fallita o interrotta non lascia file a metà. I testi
 d'ingresso non vengono mai modificati. Con --no-plan un vecchio piano in DIR
@@ -75,7 +75,7 @@ NOME_LINEA_NUMERO_TRENO.dat, e disegna la pianta della linea con stazioni,
 segnali, rallentamenti e cartelli, e sotto il profilo: altimetria e pendenze,
 velocità massima del treno, tratti di montagna e stazioni. Un piano che non
 corrisponde alle celle (per esempio rimasto da una compilazione precedente)
-viene ignorato con un avviso. La cartella del file SVG deve esistere.
+viene ignorato con un avviso. La cartella del file SVG viene creata se manca.
 )";
 
 bool finisce_con(const std::string& s, const std::string& fine) {
@@ -145,14 +145,11 @@ std::vector<FileUscita> con_nomi_disco(std::vector<FileUscita> file) {
   return file;
 }
 
-bool cartella_esistente(const std::string& cartella, std::ostream& err) {
+// A missing output folder is made when the files are written (as mkdir -p
+// does); something else under its name is refused before any work is done.
+bool cartella_utilizzabile(const std::string& cartella, std::ostream& err) {
   std::error_code ec;
-  if (!fs::exists(cartella, ec)) {
-    err << "scenario: la cartella di uscita \"" << cartella
-        << "\" non esiste (il comando non la crea)\n";
-    return false;
-  }
-  if (!fs::is_directory(cartella, ec)) {
+  if (fs::exists(cartella, ec) && !fs::is_directory(cartella, ec)) {
     err << "scenario: \"" << cartella << "\" non è una cartella\n";
     return false;
   }
@@ -168,7 +165,7 @@ struct OpzioniCompile {
 int esegui_compile(const OpzioniCompile& o, std::ostream& out, std::ostream& err) {
   Pacchetto p;
   if (!nomi_pacchetto(o.nome, o.numero, p, err)) return kUscitaUso;
-  if (!cartella_esistente(o.uscita, err)) return kUscitaUso;
+  if (!cartella_utilizzabile(o.uscita, err)) return kUscitaUso;
   std::string testo_linea, testo_treno;
   try {
     testo_linea = leggi_file(o.linea, "il testo della linea");
@@ -211,7 +208,7 @@ int esegui_compile(const OpzioniCompile& o, std::ostream& out, std::ostream& err
 }
 
 int esegui_texts(const std::string& uscita, std::ostream& out, std::ostream& err) {
-  if (!cartella_esistente(uscita, err)) return kUscitaUso;
+  if (!cartella_utilizzabile(uscita, err)) return kUscitaUso;
   const std::vector<FileUscita> file = con_nomi_disco(testi_pacchetto());
   try {
     scrivi_in_cartella(uscita, file);
@@ -308,7 +305,7 @@ int esegui_map(const OpzioniMap& o, std::ostream& out, std::ostream& err) {
     err << "scenario: --out \"" << o.uscita << "\": serve il nome di un file\n";
     return kUscitaUso;
   }
-  if (!cartella_esistente(cartella_svg.string(), err)) return kUscitaUso;
+  if (!cartella_utilizzabile(cartella_svg.string(), err)) return kUscitaUso;
   try {
     scrivi_in_cartella(cartella_svg, {{destinazione.filename().string(), disegna_mappa(dati)}},
                        {file_piano, file_stazioni, file_celle});
@@ -368,7 +365,7 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
       ->required()
       ->type_name("NOME_LINEA");
   c->add_option("--number", oc.numero, "numero del treno")->required()->type_name("NUMERO_TRENO");
-  c->add_option("--out", oc.uscita, "cartella dei file binari (deve esistere)")
+  c->add_option("--out", oc.uscita, "cartella dei file binari (creata se manca)")
       ->required()
       ->type_name("DIR");
   c->add_flag("--no-plan", oc.senza_piano,
@@ -381,7 +378,7 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
       app, "texts",
       "Scrive i cinque testi dello scenario incorporato (linea, treno, note, rallentamenti,\n"
       "scheda) come li scrive il pacchetto; non cancella nulla");
-  t->add_option("--out", uscita_testi, "cartella dei testi (deve esistere: non viene creata)")
+  t->add_option("--out", uscita_testi, "cartella dei testi (creata se manca)")
       ->required()
       ->type_name("DIR");
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -25,7 +26,12 @@ using prova::Esito;
 using prova::leggi;
 using prova::scrivi;
 
-std::string citato(const fs::path& p) { return "'" + p.string() + "'"; }
+std::string citato(const fs::path& p) {
+  std::string s = p.string();
+  s.insert(s.begin(), '\'');
+  s += '\'';
+  return s;
+}
 
 class Strumento : public prova::CartellaProva {
  protected:
@@ -40,7 +46,10 @@ class Strumento : public prova::CartellaProva {
   // The built program, with its standard output and error captured.
   Esito esegui_programma(const std::vector<std::string>& argomenti) {
     std::string comando = citato(P1_SCENARIO);
-    for (const std::string& a : argomenti) comando += " " + citato(a);
+    for (const std::string& a : argomenti) {
+      comando += ' ';
+      comando += citato(a);
+    }
     const fs::path out = cartella_ / "stdout.txt";
     const fs::path err = cartella_ / "stderr.txt";
     comando += " >" + citato(out) + " 2>" + citato(err);
@@ -102,7 +111,7 @@ TEST_F(Strumento, AiutoDiOgniSottocomando) {
   const Esito c = esegui({"compile", "--help"});
   EXPECT_EQ(c.stato, 0);
   for (const char* s : {"--line", "--train", "--name", "--number", "--out", "--no-plan", "--json",
-                        "Stato d'uscita", "non la crea"}) {
+                        "Stato d'uscita", "viene creata"}) {
     EXPECT_NE(c.out.find(s), std::string::npos) << s;
   }
   for (const char* sotto : {"texts", "dump", "map"}) {
@@ -281,20 +290,45 @@ TEST_F(Strumento, SenzaGeneraleNessunPercorso) {
                        "nessun file scritto\n");
 }
 
-TEST_F(Strumento, CartellaDiUscitaMancanteOFile) {
+// A missing output folder is made with its parents, as mkdir -p does; a path
+// that exists and is not a folder, or lies below a file, is refused.
+TEST_F(Strumento, CartellaDiUscitaMancanteCreataOFileRifiutato) {
   testi(prova::linea_prova(), prova::treno_prova());
-  std::vector<std::string> a = compile_args();
-  a[10] = (cartella_ / "manca").string();
-  Esito e = compile(a);
-  EXPECT_EQ(e.stato, 2);
-  EXPECT_EQ(e.out, "");
-  EXPECT_NE(e.err.find("non esiste"), std::string::npos);
-  EXPECT_FALSE(fs::exists(cartella_ / "manca"));
+  ASSERT_EQ(compile(compile_args()).stato, 0);
+  const fs::path annidata = cartella_ / "nuova" / "annidata";
+  struct Caso {
+    std::vector<std::string> argomenti;
+    std::string scritto;
+  };
+  const std::vector<Caso> casi = {
+      {{"compile", "--line", linea_.string(), "--train", treno_.string(), "--name", "Prova",
+        "--number", "11", "--out", (annidata / "binari").string()},
+       "binari/Prova_11.dat"},
+      {{"texts", "--out", (annidata / "testi").string()}, "testi/Corsanta_linea.txt"},
+      {{"map", "--dir", uscita_.string(), "--name", "Prova", "--number", "11", "--out",
+        (annidata / "mappa" / "prova.svg").string()},
+       "mappa/prova.svg"},
+  };
+  for (const Caso& c : casi) {
+    const Esito e = esegui(c.argomenti);
+    EXPECT_EQ(e.stato, 0) << c.argomenti[0] << ": " << e.err;
+    EXPECT_TRUE(fs::is_regular_file(annidata / c.scritto)) << c.scritto;
 
-  a[10] = linea_.string();
-  e = compile(a);
-  EXPECT_EQ(e.stato, 2);
-  EXPECT_NE(e.err.find("non è una cartella"), std::string::npos);
+    for (const fs::path& non_cartella : {linea_, linea_ / "sotto"}) {
+      std::vector<std::string> a = c.argomenti;
+      const auto out = std::find(a.begin(), a.end(), "--out") + 1;
+      *out =
+          c.argomenti[0] == "map" ? (non_cartella / "prova.svg").string() : non_cartella.string();
+      const Esito r = esegui(a);
+      EXPECT_EQ(r.stato, 2) << c.argomenti[0] << " " << *out;
+      EXPECT_EQ(r.out, "");
+      EXPECT_NE(r.err.find(non_cartella == linea_ ? "non è una cartella"
+                                                  : "impossibile creare la cartella"),
+                std::string::npos)
+          << r.err;
+    }
+  }
+  EXPECT_EQ(leggi(linea_), prova::unisci(prova::linea_prova()));
 }
 
 TEST_F(Strumento, CartellaDiSolaLettura) {
@@ -376,8 +410,6 @@ TEST_F(Strumento, TestiComeLiScriveIlPacchettoSenzaCancellareNulla) {
     elenco += "scritto " + (uscita_ / f.first).string() + "\n";
   }
   EXPECT_EQ(e.out, elenco);
-
-  EXPECT_EQ(esegui({"texts", "--out", (cartella_ / "manca").string()}).stato, 2);
 }
 
 // The embedded scenario exported by `texts` and compiled by `compile` gives

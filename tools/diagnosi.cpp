@@ -81,8 +81,14 @@ const char* const kNessunFile = "nessun file scritto";
 
 std::string intestazione(const std::string& file, long riga, const std::string& resto) {
   std::string s = file;
-  if (riga > 0) s += ":" + std::to_string(riga);
-  return s + ": " + resto + "\n";
+  if (riga > 0) {
+    s += ':';
+    s += std::to_string(riga);
+  }
+  s += ": ";
+  s += resto;
+  s += '\n';
+  return s;
 }
 
 std::string frase_di(std::int32_t codice) {

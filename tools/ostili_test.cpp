@@ -217,7 +217,7 @@ TEST_F(Ostili, IngressiEUscitaNonUtilizzabili) {
   } casi[] = {
       {"LineaMancante", cartella_ / "manca.txt", uscita_},
       {"LineaCheEUnaCartella", cartella_, uscita_},
-      {"UscitaMancante", linea_, cartella_ / "manca"},
+      {"UscitaSottoUnFile", linea_, treno_ / "sotto"},
       {"UscitaCheEUnFile", linea_, treno_},
   };
   for (const auto& c : casi) {

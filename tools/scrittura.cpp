@@ -13,7 +13,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string citato(const fs::path& p) { return "\"" + p.string() + "\""; }
+std::string citato(const fs::path& p) {
+  std::string s = p.string();
+  s.insert(s.begin(), '"');
+  s += '"';
+  return s;
+}
 
 std::string motivo() {
   const int e = errno;
@@ -25,8 +30,12 @@ fs::path nome_provvisorio(const fs::path& destinazione) {
   char suffisso[17];
   std::snprintf(suffisso, sizeof suffisso, "%016llx",
                 static_cast<unsigned long long>(generatore()));
-  return destinazione.parent_path() /
-         ("." + destinazione.filename().string() + "." + suffisso + ".tmp");
+  std::string nome = destinazione.filename().string();
+  nome.insert(nome.begin(), '.');
+  nome += '.';
+  nome += suffisso;
+  nome += ".tmp";
+  return destinazione.parent_path() / nome;
 }
 
 void scrivi_provvisorio(const fs::path& provvisorio, const std::string& byte) {
@@ -50,12 +59,13 @@ void elimina_provvisori(const std::vector<fs::path>& provvisori) {
 void scrivi_in_cartella(const fs::path& cartella, const std::vector<FileUscita>& file,
                         const std::vector<fs::path>& intoccabili) {
   std::error_code ec;
-  const fs::file_status stato = fs::status(cartella, ec);
-  if (!fs::exists(stato)) {
-    throw ErroreFile("la cartella di uscita " + citato(cartella) +
-                     " non esiste (il comando non la crea)");
+  if (!fs::exists(fs::status(cartella, ec))) {
+    fs::create_directories(cartella, ec);
+    if (ec) {
+      throw ErroreFile("impossibile creare la cartella di uscita " + citato(cartella));
+    }
   }
-  if (!fs::is_directory(stato)) {
+  if (!fs::is_directory(fs::status(cartella, ec))) {
     throw ErroreFile(citato(cartella) + " non è una cartella");
   }
 
