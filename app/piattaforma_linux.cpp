@@ -8,6 +8,7 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Window.H>
+#include <FL/x.H>
 #include <X11/Xlib.h>
 #include <unistd.h>
 
@@ -23,9 +24,13 @@ namespace progetto1 {
 namespace {
 
 bool display_raggiungibile() {
+  if (fl_display != nullptr) return true;
   Display* d = XOpenDisplay(nullptr);
   if (d == nullptr) return false;
-  XCloseDisplay(d);
+  // FLTK keeps this connection. Closing it and letting FLTK open its own would
+  // leave a moment without clients, in which an X server may reset (Xvfb
+  // does) and refuse FLTK, which then ends the program.
+  fl_open_display(d);
   return true;
 }
 
