@@ -12,6 +12,7 @@
 #include <X11/Xlib.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <climits>
 #include <iostream>
 #include <memory>
@@ -34,6 +35,26 @@ bool display_raggiungibile() {
   return true;
 }
 
+// How long the wait window waits for the X server to expose it. Xvfb exposes
+// it within milliseconds; a display that never does must not hold the package.
+constexpr std::chrono::milliseconds kLimiteEsposizione{2000};
+
+// FLTK draws a window only once its first Expose event has come; draw()
+// runs then, from Fl::flush().
+class FinestraAttesa : public Fl_Window {
+ public:
+  FinestraAttesa(int w, int h, const char* titolo, bool& disegnata)
+      : Fl_Window(w, h, titolo), disegnata_(disegnata) {}
+
+  void draw() override {
+    Fl_Window::draw();
+    disegnata_ = true;
+  }
+
+ private:
+  bool& disegnata_;
+};
+
 }  // namespace
 
 PiattaformaLinux::PiattaformaLinux() : display_(display_raggiungibile()) {}
@@ -55,7 +76,9 @@ std::string PiattaformaLinux::unisci(const std::string& cartella, const std::str
 void PiattaformaLinux::mostra_attesa() {
   if (!display_) return;
   using D = DescrizioneAttesa;
-  finestra_ = std::make_unique<Fl_Window>(D::kLarghezzaClient, D::kAltezzaClient, D::kTitolo);
+  attesa_disegnata_ = false;
+  finestra_ = std::make_unique<FinestraAttesa>(D::kLarghezzaClient, D::kAltezzaClient, D::kTitolo,
+                                               attesa_disegnata_);
   etichetta_ = new Fl_Box(D::kEtichettaX, D::kEtichettaY, D::kEtichettaLarghezza,
                           D::kEtichettaAltezza, D::kDidascalia);
   etichetta_->labelfont(FL_HELVETICA_BOLD);
@@ -64,8 +87,18 @@ void PiattaformaLinux::mostra_attesa() {
   finestra_->end();
   finestra_->show();
   // Draw it now: the package does not return to an event loop while it works.
-  Fl::check();
-  Fl::flush();
+  // Fl_Window::wait_for_expose() would wait without a limit.
+  using Orologio = std::chrono::steady_clock;
+  const auto fine = Orologio::now() + kLimiteEsposizione;
+  for (;;) {
+    Fl::flush();
+    if (attesa_disegnata_) break;
+    const std::chrono::duration<double> resto = fine - Orologio::now();
+    if (resto.count() <= 0) break;
+    Fl::wait(resto.count());
+  }
+  // The drawing is on the screen before the first text is written.
+  XSync(fl_display, False);
 }
 
 void PiattaformaLinux::messaggio(const std::string& testo, const std::string& titolo) {

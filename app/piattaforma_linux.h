@@ -23,9 +23,12 @@ class PiattaformaLinux : public Piattaforma {
   // The wait window and its label once shown; null without a display.
   Fl_Window* finestra() const { return finestra_.get(); }
   Fl_Box* etichetta() const { return etichetta_; }
+  // Whether mostra_attesa saw the wait window drawn before it returned.
+  bool attesa_disegnata() const { return attesa_disegnata_; }
 
  private:
   bool display_;
+  bool attesa_disegnata_ = false;  // set by the window's draw()
   std::unique_ptr<Fl_Window> finestra_;
   Fl_Box* etichetta_ = nullptr;  // owned by finestra_
 };

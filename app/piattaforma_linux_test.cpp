@@ -8,6 +8,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "app/ritratto_x11.h"
+
 namespace progetto1 {
 namespace {
 
@@ -51,6 +53,29 @@ TEST(PiattaformaLinux, FinestraDiAttesaConIlDisplay) {
   EXPECT_EQ(p.etichetta()->w(), 177);
   EXPECT_EQ(p.etichetta()->h(), 53);
   EXPECT_EQ(p.etichetta()->labelsize(), 32);
+}
+
+// Read back right after mostra_attesa: nothing else runs FLTK's event loop in
+// between, as in the package. The caption is left- and top-aligned in its
+// area; the fonts of the X server may draw it wider, so only the strips left
+// of, above and below it must be bare background.
+TEST(PiattaformaLinux, AttendereDisegnatoConIlDisplay) {
+  PiattaformaLinux p;
+  if (!p.ha_display()) GTEST_SKIP() << "nessun display";
+  p.mostra_attesa();
+  ASSERT_NE(p.finestra(), nullptr);
+  EXPECT_TRUE(p.attesa_disegnata());
+  const Ritratto r = leggi_finestra(*p.finestra());
+  ASSERT_TRUE(r.letto());
+  using D = DescrizioneAttesa;
+  const Area didascalia{D::kEtichettaX, D::kEtichettaY, D::kEtichettaLarghezza,
+                        D::kEtichettaAltezza};
+  const int y_sotto = D::kEtichettaY + D::kEtichettaAltezza;
+  EXPECT_EQ(difetti_del_testo(r, didascalia, r.pixel(didascalia) / 20,
+                              {{0, 0, D::kLarghezzaClient, D::kEtichettaY},
+                               {0, D::kEtichettaY, D::kEtichettaX, D::kEtichettaAltezza},
+                               {0, y_sotto, D::kLarghezzaClient, D::kAltezzaClient - y_sotto}}),
+            "");
 }
 
 }  // namespace
