@@ -1,12 +1,15 @@
 #include "app/piattaforma_linux.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
 #include <FL/Fl_Window.H>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <climits>
 #include <cstdlib>
+#include <string>
 
 #include "app/ritratto_x11.h"
 
@@ -76,6 +79,83 @@ TEST(PiattaformaLinux, AttendereDisegnatoConIlDisplay) {
                                {0, D::kEtichettaY, D::kEtichettaX, D::kEtichettaAltezza},
                                {0, y_sotto, D::kLarghezzaClient, D::kAltezzaClient - y_sotto}}),
             "");
+}
+
+// The message box is modal: an idle callback, run by the box's own event loop,
+// reads it back once FLTK has drawn it and then presses its OK button.
+struct LetturaMessaggio {
+  Ritratto ritratto;
+  std::string titolo;
+  std::string testo;  // of the box's text widget, with its area
+  Area area_testo{0, 0, 0, 0};
+  bool ok_premuto = false;
+  bool scaduto = false;
+};
+
+Fl_Button* pulsante_ok(Fl_Window& box) {
+  for (int i = 0; i < box.children(); ++i) {
+    auto* b = dynamic_cast<Fl_Button*>(box.child(i));
+    if (b != nullptr && b->label() != nullptr && std::string(b->label()) == "OK") return b;
+  }
+  return nullptr;
+}
+
+void leggi_e_premi_ok(void* dati) {
+  auto& l = *static_cast<LetturaMessaggio*>(dati);
+  Fl_Window* box = Fl::modal();
+  if (box == nullptr || box->damage() != 0) return;  // not shown or not drawn yet
+  Fl::remove_idle(leggi_e_premi_ok, dati);
+  l.ritratto = leggi_finestra(*box);
+  l.titolo = box->label() != nullptr ? box->label() : "";
+  for (int i = 0; i < box->children(); ++i) {
+    const Fl_Widget* w = box->child(i);
+    if (dynamic_cast<const Fl_Box*>(w) != nullptr && w->label() != nullptr) {
+      l.testo = w->label();
+      l.area_testo = {w->x(), w->y(), w->w(), w->h()};
+    }
+  }
+  if (Fl_Button* ok = pulsante_ok(*box)) {
+    l.ok_premuto = true;
+    ok->do_callback();
+  }
+}
+
+// Only if the box never gets drawn: close it, so that the test fails instead
+// of hanging.
+void chiudi_scaduto(void* dati) {
+  auto& l = *static_cast<LetturaMessaggio*>(dati);
+  l.scaduto = true;
+  if (Fl_Window* box = Fl::modal()) box->hide();
+}
+
+TEST(PiattaformaLinux, MessaggioDisegnatoConIlDisplay) {
+  struct Caso {
+    std::string testo;  // Windows-1252
+    std::string atteso;
+  };
+  const Caso casi[] = {
+      {" Errore n. 1250", " Errore n. 1250"},
+  };
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(c.atteso);
+    PiattaformaLinux p;
+    if (!p.ha_display()) GTEST_SKIP() << "nessun display";
+    LetturaMessaggio l;
+    Fl::add_idle(leggi_e_premi_ok, &l);
+    Fl::add_timeout(30.0, chiudi_scaduto, &l);
+    p.messaggio(c.testo, "Progetto1");
+    Fl::remove_timeout(chiudi_scaduto, &l);
+    Fl::remove_idle(leggi_e_premi_ok, &l);
+    ASSERT_FALSE(l.scaduto);
+    EXPECT_TRUE(l.ok_premuto);
+    EXPECT_EQ(l.titolo, "Progetto1");
+    ASSERT_TRUE(l.ritratto.letto());
+    EXPECT_EQ(l.testo, c.atteso);
+    const Area& a = l.area_testo;
+    EXPECT_EQ(difetti_del_testo(l.ritratto, a, a.w * a.h / 200,
+                                {{0, 0, l.ritratto.w(), a.y}, {0, a.y, a.x, a.h}}),
+              "");
+  }
 }
 
 }  // namespace
