@@ -8,10 +8,12 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
 #include <FL/x.H>
 #include <X11/Xlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <climits>
 #include <iostream>
@@ -108,10 +110,20 @@ void PiattaformaLinux::messaggio(const std::string& testo, const std::string& ti
     std::cerr << titolo_utf8 << ": " << testo_utf8 << '\n';
     return;
   }
-  Fl_Window box(320, 120, titolo_utf8.c_str());
-  Fl_Box etichetta(10, 10, 300, 60, testo_utf8.c_str());
+  // As large as its text: a failure report runs to several lines, and a long
+  // path, one word, may be wider than the lines are wrapped to. FLTK draws a
+  // left-aligned label 3 pixels in from either side.
+  constexpr int kMargine = 3;
+  int larghezza = 300 - 2 * kMargine;
+  int altezza = 0;
+  fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
+  fl_measure(testo_utf8.c_str(), larghezza, altezza);
+  larghezza = std::max(larghezza + 2 * kMargine, 300);
+  altezza = std::max(altezza, 60);
+  Fl_Window box(larghezza + 20, altezza + 60, titolo_utf8.c_str());
+  Fl_Box etichetta(10, 10, larghezza, altezza, testo_utf8.c_str());
   etichetta.align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
-  Fl_Return_Button ok(120, 80, 80, 28, "OK");
+  Fl_Return_Button ok((larghezza + 20 - 80) / 2, altezza + 20, 80, 28, "OK");
   ok.callback([](Fl_Widget* w, void*) { w->window()->hide(); });
   box.end();
   box.set_modal();

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/ritratto_x11.h"
+#include "app/sequenza.h"
 
 namespace progetto1 {
 namespace {
@@ -135,6 +136,10 @@ TEST(PiattaformaLinux, MessaggioDisegnatoConIlDisplay) {
   };
   const Caso casi[] = {
       {" Errore n. 1250", " Errore n. 1250"},
+      {testo_guasto(Guasto::accesso_file(
+           "/home/utente/Documenti/Citt\xE0/Scenari_di_prova/Corsanta_linea.txt")),
+       "Errore di run-time '75':\n\nErrore di accesso al percorso/file: "
+       "/home/utente/Documenti/Citt\u00E0/Scenari_di_prova/Corsanta_linea.txt"},
   };
   for (const Caso& c : casi) {
     SCOPED_TRACE(c.atteso);
@@ -153,7 +158,10 @@ TEST(PiattaformaLinux, MessaggioDisegnatoConIlDisplay) {
     EXPECT_EQ(l.testo, c.atteso);
     const Area& a = l.area_testo;
     EXPECT_EQ(difetti_del_testo(l.ritratto, a, a.w * a.h / 200,
-                                {{0, 0, l.ritratto.w(), a.y}, {0, a.y, a.x, a.h}}),
+                                {{0, 0, l.ritratto.w(), a.y},
+                                 {0, a.y, a.x, a.h},
+                                 {a.x + a.w, a.y, l.ritratto.w() - a.x - a.w, a.h},
+                                 {0, a.y + a.h, l.ritratto.w(), 10}}),
               "");
   }
 }
