@@ -84,15 +84,6 @@ TEST(PiattaformaLinux, AttendereDisegnatoConIlDisplay) {
 
 // The message box is modal: an idle callback, run by the box's own event loop,
 // reads it back once FLTK has drawn it and then presses its OK button.
-struct LetturaMessaggio {
-  Ritratto ritratto;
-  std::string titolo;
-  std::string testo;  // of the box's text widget, with its area
-  Area area_testo{0, 0, 0, 0};
-  bool ok_premuto = false;
-  bool scaduto = false;
-};
-
 Fl_Button* pulsante_ok(Fl_Window& box) {
   for (int i = 0; i < box.children(); ++i) {
     auto* b = dynamic_cast<Fl_Button*>(box.child(i));

@@ -91,4 +91,14 @@ inline std::string difetti_del_testo(const Ritratto& r, const Area& testo, int s
   return difetti;
 }
 
+// What a test read from a modal message box before it pressed OK.
+struct LetturaMessaggio {
+  Ritratto ritratto;
+  std::string titolo;
+  std::string testo;  // of the box's text widget, with its area
+  Area area_testo{0, 0, 0, 0};
+  bool ok_premuto = false;
+  bool scaduto = false;  // the box never showed and was closed
+};
+
 }  // namespace progetto1
