@@ -27,13 +27,16 @@ namespace progetto1 {
 namespace {
 
 bool display_raggiungibile() {
-  if (fl_display != nullptr) return true;
   Display* d = XOpenDisplay(nullptr);
   if (d == nullptr) return false;
-  // FLTK keeps this connection. Closing it and letting FLTK open its own would
-  // leave a moment without clients, in which an X server may reset (Xvfb
-  // does) and refuse FLTK, which then ends the program.
-  fl_open_display(d);
+  // FLTK takes the first connection. Closing it and letting FLTK open its own
+  // would leave a moment without clients, in which an X server may reset
+  // (Xvfb does) and refuse FLTK, which then ends the program.
+  if (fl_display == nullptr) {
+    fl_open_display(d);
+  } else {
+    XCloseDisplay(d);
+  }
   return true;
 }
 
