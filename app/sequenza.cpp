@@ -8,7 +8,7 @@
 
 namespace progetto1 {
 
-void AvvisiFinestra::errore(const std::string& a) {
+void AvvisiFinestra::errore(CodiceErrore a) {
   piattaforma_.messaggio(testo_errore(a), kTitoloApplicazione);
   throw FineProgramma{kUscitaErrore};
 }

@@ -25,7 +25,7 @@ struct FineProgramma {
 class AvvisiFinestra : public Avvisi {
  public:
   explicit AvvisiFinestra(Piattaforma& piattaforma) : piattaforma_(piattaforma) {}
-  [[noreturn]] void errore(const std::string& a) override;
+  [[noreturn]] void errore(CodiceErrore a) override;
 
  private:
   Piattaforma& piattaforma_;

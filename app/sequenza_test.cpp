@@ -12,7 +12,7 @@ TEST(Errore, MostraIlCodiceEFermaIlProgramma) {
   PiattaformaFinta piattaforma;
   AvvisiFinestra avvisi(piattaforma);
   try {
-    avvisi.errore("1250");
+    avvisi.errore(CodiceErrore::kValoriPacchetto);
     FAIL() << "errore returned";
   } catch (const FineProgramma& fine) {
     EXPECT_EQ(fine.stato, kUscitaErrore);

@@ -86,8 +86,8 @@ class ArchivioMisura : public ArchivioMemoria {
 
 class AvvisiBench : public Avvisi {
  public:
-  [[noreturn]] void errore(const std::string& a) override {
-    throw std::runtime_error("errore " + a);
+  [[noreturn]] void errore(CodiceErrore a) override {
+    throw std::runtime_error("errore " + testo_codice(a));
   }
 };
 

@@ -67,7 +67,7 @@ Esito leggi_testo_linea(Lettura& l) {
   l.testo = Traccia::Testo::kLinea;
   const std::string nome = nome_testo_linea(p);
   if (!l.archivio.esiste(nome)) {
-    l.registra(101, 0);
+    l.registra(CodiceErrore::kTestoLineaAssente, 0);
     return Esito::kFine;
   }
   l.campi.emplace(l.archivio.leggi(nome));
@@ -79,7 +79,7 @@ Esito leggi_testo_linea(Lettura& l) {
     if (!c.alla_fine()) l.leggi_chiave();
     if (c.alla_fine()) {
       l.chiudi_ed_elimina();
-      l.registra(102, c.righe());
+      l.registra(CodiceErrore::kSenzaGenerale, c.righe());
       return Esito::kFine;
     }
     if (contiene(minuscole(p.riga), "[generale]")) break;
@@ -101,7 +101,7 @@ Esito leggi_testo_linea(Lettura& l) {
       generali.valore2 = c.leggi_long();
       if (generali.valore2 > kLunghezzaMassima) {
         l.chiudi_ed_elimina();
-        l.registra(1);
+        l.registra(CodiceErrore::kLunghezzaOltreIlMassimo);
         return Esito::kFine;
       }
       crea_percorso(p);
@@ -126,12 +126,12 @@ Esito leggi_testo_linea(Lettura& l) {
       treno.valore2 = c.leggi_long();
       if (treno.valore1 % 50 != 0) {
         l.chiudi_ed_elimina();
-        l.registra(3);
+        l.registra(CodiceErrore::kRipetizionePrimoNonMultiplo);
         return Esito::kFine;
       }
       if (treno.valore2 % 50 != 0) {
         l.chiudi_ed_elimina();
-        l.registra(4);
+        l.registra(CodiceErrore::kRipetizioneSecondoNonMultiplo);
         return Esito::kFine;
       }
       if (contiene(r, "4")) {
@@ -140,7 +140,7 @@ Esito leggi_testo_linea(Lettura& l) {
         treno.valore3 = 9;
       } else {
         l.chiudi_ed_elimina();
-        l.registra(5);
+        l.registra(CodiceErrore::kRipetizioneSenzaCodici);
         return Esito::kFine;
       }
       if (treno.valore2 == 0) treno.valore3 = 0;
@@ -186,14 +186,14 @@ Esito leggi_testo_linea(Lettura& l) {
       double k = curvatura(m);
       if (k == 0) {
         l.chiudi_ed_elimina();
-        l.registra(103);
+        l.registra(CodiceErrore::kCurvaNonValida);
         return Esito::kFine;
       }
       if (contiene(m, "s")) k = -k;
       if (!estendi_piano(p.tabella_linea, metro, s, 0) ||
           !estendi_piano(p.tabella_linea, metro, somma(s, lunghezza), k)) {
         l.chiudi_ed_elimina();
-        l.registra(103);
+        l.registra(CodiceErrore::kCurvaNonValida);
         return Esito::kFine;
       }
     }
@@ -230,14 +230,14 @@ Esito leggi_testo_linea(Lettura& l) {
       cella& x = p.percorso[cella_di(pos)];
       if (!x.libera()) {
         l.chiudi_ed_elimina();
-        l.registra(6, pos, l.riga_record);
+        l.registra(CodiceErrore::kCartelloOccupato, pos, l.riga_record);
         return Esito::kFine;
       }
       // Sign texts fill the station table from slot 80 down to slot 1; a sign
       // that would need slot 0 does not fit.
       if (l.prossimo_cartello < 1) {
         l.chiudi_ed_elimina();
-        l.registra(10);
+        l.registra(CodiceErrore::kTabellaStazioniPiena);
         return Esito::kFine;
       }
       x.genere = kCartello;
@@ -255,7 +255,7 @@ Esito leggi_testo_linea(Lettura& l) {
   } while (cella_pendenza < p.numero_celle - 2);
   if (con_piano && !estendi_piano(p.tabella_linea, metro, p.lunghezza_estesa - 2, 0)) {
     l.chiudi_ed_elimina();
-    l.registra(103, 0);
+    l.registra(CodiceErrore::kCurvaNonValida, 0);
     return Esito::kFine;
   }
   return Esito::kProsegui;

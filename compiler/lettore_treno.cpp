@@ -39,7 +39,7 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
   // overwrite.
   if (numero > l.prossimo_cartello) {
     l.chiudi_ed_elimina();
-    l.registra(10);
+    l.registra(CodiceErrore::kTabellaStazioniPiena);
     return Passo::kFine;
   }
   stazione& s = p.stazioni[numero];
@@ -49,7 +49,7 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
   if (!l.entro_percorso(posizione, kMargineStazione)) return Passo::kEsci;
   if (posizione % 50 != 0) {
     l.chiudi_ed_elimina();
-    l.registra(8, posizione, l.riga_record);
+    l.registra(CodiceErrore::kStazioneNonMultipla, posizione, l.riga_record);
     return Passo::kFine;
   }
   s.codice = c.leggi_byte();
@@ -57,7 +57,7 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
   const std::int32_t marciapiede = p.contatore;
   if (marciapiede % 100 != 0) {
     l.chiudi_ed_elimina();
-    l.registra(9, posizione, l.riga_record);
+    l.registra(CodiceErrore::kMarciapiedeNonMultiplo, posizione, l.riga_record);
     return Passo::kFine;
   }
   s.selettore = c.leggi_byte();
@@ -106,7 +106,7 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
     // Cell 1 carries the package's own values; a stop mark may not reach it.
     if (q <= 1) {
       l.chiudi_ed_elimina();
-      l.registra(24);
+      l.registra(CodiceErrore::kFermataSullaCellaUno);
       return Passo::kFine;
     }
     cella& fermata = p.percorso[a_long(q)];
@@ -115,13 +115,13 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
   }
   if (numero > 1 && differenza(s.valore1, kDistanzaStazioni) < p.stazioni[numero - 1].valore2) {
     l.chiudi_ed_elimina();
-    l.registra(22, posizione, l.riga_record);
+    l.registra(CodiceErrore::kStazioniTroppoVicine, posizione, l.riga_record);
     return Passo::kFine;
   }
   numero = somma(numero, 1);
   if (numero >= l.prossimo_cartello) {
     l.chiudi_ed_elimina();
-    l.registra(10);
+    l.registra(CodiceErrore::kTabellaStazioniPiena);
     return Passo::kFine;
   }
   return Passo::kAvanti;
@@ -223,7 +223,7 @@ void leggi_testo_treno(Lettura& l) {
       cella& x = p.percorso[a_long(pos / 50.0)];
       if (!x.libera()) {
         l.chiudi_ed_elimina();
-        l.registra(7, pos, l.riga_record);
+        l.registra(CodiceErrore::kAbbattimentoOccupato, pos, l.riga_record);
         return;
       }
       if (w > 0) {
@@ -258,7 +258,7 @@ void leggi_testo_treno(Lettura& l) {
   }
   if (p.contatore2 > 0) {
     l.testo = Traccia::Testo::kLinea;
-    l.registra(2, 0);
+    l.registra(CodiceErrore::kProgressivaNonMultipla, 0);
   }
 }
 

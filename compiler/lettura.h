@@ -38,9 +38,11 @@ struct Lettura {
   // Deletes the text being read (reading it is over).
   void chiudi_ed_elimina();
   // Records a code in the register, and in the trace at the given line.
-  void registra(std::int32_t codice, long riga);
-  void registra(std::int32_t codice) { registra(codice, riga_record); }
-  void registra(std::int32_t codice, std::int32_t posizione, long riga);
+  void registra(CodiceErrore codice, long riga);
+  void registra(CodiceErrore codice) { registra(codice, riga_record); }
+  void registra(CodiceErrore codice, std::int32_t posizione, long riga);
+  // Points the trace at the given line for the code already in the register.
+  void traccia_riga(long riga);
   // After a placement call with the register positive: deletes the text
   // and records the code again with the record's position, as the reader
   // stops. codice_prima is the register before the call: a code the call did

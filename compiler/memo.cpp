@@ -41,7 +41,7 @@ void memo_rallentamento(Pacchetto& p, std::int32_t x, std::int32_t v, std::int32
   if (con_avviso) {
     cella_avviso = cella_di(w);
     if (!p.percorso[cella_avviso].libera()) {
-      p.codice_errore = 17;
+      p.registra_errore(CodiceErrore::kAvvisoOccupato);
       return;
     }
   } else {
@@ -49,12 +49,12 @@ void memo_rallentamento(Pacchetto& p, std::int32_t x, std::int32_t v, std::int32
   }
   const std::int32_t cella_inizio = cella_di(x);
   if (!p.percorso[cella_inizio].libera()) {
-    p.codice_errore = 18;
+    p.registra_errore(CodiceErrore::kInizioRallentamentoOccupato);
     return;
   }
   const std::int32_t cella_fine = cella_di(somma(x, l));
   if (!p.percorso[cella_fine].libera()) {
-    p.codice_errore = 19;
+    p.registra_errore(CodiceErrore::kFineRallentamentoOccupato);
     return;
   }
 
@@ -78,7 +78,7 @@ void memo_rallentamento(Pacchetto& p, std::int32_t x, std::int32_t v, std::int32
     const std::int32_t prima = a_long(w / 50.0);
     for (std::int32_t i = 0; i <= 3; ++i) {
       if (!p.percorso[prima - i].libera()) {
-        p.codice_errore = 20;
+        p.registra_errore(CodiceErrore::kPreavvisoOccupato);
         return;
       }
     }
@@ -97,7 +97,7 @@ void memo_segnale(Pacchetto& p, std::int32_t posizione, std::int32_t sx, std::in
   const std::int32_t n = cella_di(posizione);
   cella& segnale = p.percorso[n];
   if (!segnale.libera()) {
-    p.codice_errore = 16;
+    p.registra_errore(CodiceErrore::kSegnaleOccupato);
     return;
   }
   segnale.genere = kSegnale;
@@ -118,7 +118,7 @@ void memo_indicatori_v_max(Pacchetto& p, std::int32_t posizione, std::int32_t va
                            std::int32_t vbd, std::int32_t vcd, std::int32_t strisced) {
   cella& c = p.percorso[cella_di(posizione)];
   if (!c.libera()) {
-    p.codice_errore = 21;
+    p.registra_errore(CodiceErrore::kIndicatoreOccupato);
     return;
   }
   c.genere = kIndicatoreVmax;

@@ -26,8 +26,12 @@ void Lettura::chiudi_ed_elimina() {
   archivio.elimina(testo == Traccia::Testo::kTreno ? nome_testo_treno(p) : nome_testo_linea(p));
 }
 
-void Lettura::registra(std::int32_t codice, long riga) {
-  p.codice_errore = codice;
+void Lettura::registra(CodiceErrore codice, long riga) {
+  p.registra_errore(codice);
+  traccia_riga(riga);
+}
+
+void Lettura::traccia_riga(long riga) {
   if (traccia == nullptr) return;
   traccia->causa.reset();
   traccia->testo = testo;
@@ -35,7 +39,7 @@ void Lettura::registra(std::int32_t codice, long riga) {
   traccia->testo_riga = campi && riga > 0 ? campi->testo_riga(riga) : std::string();
 }
 
-void Lettura::registra(std::int32_t codice, std::int32_t posizione, long riga) {
+void Lettura::registra(CodiceErrore codice, std::int32_t posizione, long riga) {
   p.posizione_errore = posizione;
   registra(codice, riga);
 }
@@ -46,14 +50,15 @@ void Lettura::ferma_dopo_piazzamento(std::int32_t codice_prima, std::int32_t pos
     causa = Traccia::Causa{traccia->testo, traccia->riga, traccia->testo_riga, p.posizione_errore};
   }
   chiudi_ed_elimina();
-  registra(p.codice_errore, posizione, riga_record);
+  p.posizione_errore = posizione;
+  traccia_riga(riga_record);
   if (traccia != nullptr) traccia->causa = std::move(causa);
 }
 
 bool Lettura::entro_percorso(std::int32_t pos, std::int32_t margine) {
   if (p.percorso.vuoto()) throw Guasto::indice_fuori_intervallo();
   if (somma(pos, margine) / 50.0 > static_cast<double>(p.percorso.ultimo())) {
-    registra(15, pos, riga_record);
+    registra(CodiceErrore::kOltreIlPercorso, pos, riga_record);
     return false;
   }
   return true;
@@ -76,7 +81,7 @@ void memorizza_dati(Pacchetto& p, Archivio& archivio, Traccia* traccia) {
     for (const std::string& nome : {nome_testo_linea(p), nome_testo_treno(p)}) {
       if (archivio.esiste(nome)) archivio.elimina(nome);
     }
-    l.registra(25, l.riga_guasto());
+    l.registra(CodiceErrore::kLettura, l.riga_guasto());
   }
 }
 

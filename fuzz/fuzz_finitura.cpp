@@ -21,7 +21,7 @@ struct ArrestoControllo {};
 
 class AvvisiFuzz : public progetto1::Avvisi {
  public:
-  [[noreturn]] void errore(const std::string& /*a*/) override { throw ArrestoControllo{}; }
+  [[noreturn]] void errore(progetto1::CodiceErrore /*a*/) override { throw ArrestoControllo{}; }
 };
 
 }  // namespace

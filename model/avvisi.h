@@ -4,17 +4,19 @@
 
 #include <string>
 
+#include "model/codici_errore.h"
+
 namespace progetto1 {
 
 class Avvisi {
  public:
   virtual ~Avvisi() = default;
-  // Reports error a (its decimal text, "1250") and ends the program: an
-  // implementation must not return, it ends the process or throws.
-  [[noreturn]] virtual void errore(const std::string& a) = 0;
+  // Reports error a and ends the program: an implementation must not
+  // return, it ends the process or throws.
+  [[noreturn]] virtual void errore(CodiceErrore a) = 0;
 };
 
 // The text of the message: " Errore n. " followed by the code.
-inline std::string testo_errore(const std::string& a) { return " Errore n. " + a; }
+inline std::string testo_errore(CodiceErrore a) { return " Errore n. " + testo_codice(a); }
 
 }  // namespace progetto1

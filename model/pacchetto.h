@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/cella.h"
+#include "model/codici_errore.h"
 #include "model/stazione.h"
 #include "model/tabella_linea.h"
 #include "model/vettore.h"
@@ -38,9 +39,10 @@ struct Pacchetto {
   std::int32_t lunghezza_estesa = 0;
   std::int32_t numero_celle = 0;
 
-  // The error register.
+  // The error register: the number of the code last recorded, 0 for none.
   std::int32_t codice_errore = 0;
   std::int32_t posizione_errore = 0;
+  void registra_errore(CodiceErrore c) { codice_errore = numero(c); }
 };
 
 // The constants of this package.

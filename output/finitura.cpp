@@ -36,10 +36,10 @@ void memorizza_valori_pacchetto(Pacchetto& p, Avvisi& avvisi) {
   cella& prima = p.percorso[1];
   // A feature that left values here would be overwritten: the package
   // refuses to go on instead.
-  if (linea.intero1 != 0 || prima.dato1 != 0) avvisi.errore("1250");
+  if (linea.intero1 != 0 || prima.dato1 != 0) avvisi.errore(CodiceErrore::kValoriPacchetto);
   linea.intero1 = kValoreSlotLinea;
   prima.dato1 = kValoreCella1;
-  if (linea.valore4 != 0 || prima.dato2 != 0) avvisi.errore("1251");
+  if (linea.valore4 != 0 || prima.dato2 != 0) avvisi.errore(CodiceErrore::kCodiciControllo);
   linea.valore4 = codice_gara_st(p);
   prima.dato2 = codice_gara_og(p);
 }

@@ -19,9 +19,9 @@ struct Fermata {
 // Records the code and stops the run, as the message box does.
 class AvvisiRegistrati : public Avvisi {
  public:
-  [[noreturn]] void errore(const std::string& a) override {
-    codici.push_back(a);
-    throw Fermata{a};
+  [[noreturn]] void errore(CodiceErrore a) override {
+    codici.push_back(testo_codice(a));
+    throw Fermata{testo_codice(a)};
   }
   std::vector<std::string> codici;
 };

@@ -21,8 +21,8 @@ void metti_codice(cella& c) {
   c.dato1 = kCodice;
 }
 
-void registra(Pacchetto& p, std::int32_t codice, long indice) {
-  p.codice_errore = codice;
+void registra(Pacchetto& p, CodiceErrore codice, long indice) {
+  p.registra_errore(codice);
   p.posizione_errore = static_cast<std::int32_t>(indice * 50);
 }
 
@@ -44,7 +44,7 @@ void segnali_prima_dell_avviso(Pacchetto& p, long c) {
     } else if (seconda.genere == kPuntoCodice) {
       seconda.dato1 = static_cast<std::int16_t>(minimo(kCodice, seconda.dato1));
     } else {
-      registra(p, 11, s);
+      registra(p, CodiceErrore::kSegnaleSenzaCodice, s);
     }
   }
 }
@@ -58,7 +58,7 @@ void gruppo_prima_dell_inizio(Pacchetto& p, long c, long distanza) {
       return;
     }
   }
-  registra(p, 12, c);
+  registra(p, CodiceErrore::kInizioSenzaCodice, c);
 }
 
 // Walks from the start cell c to the slow-down's end cell, placing a code on
@@ -84,7 +84,8 @@ std::optional<long> codici_lungo_il_rallentamento(Pacchetto& p, long c, long ult
         metti_codice(p.percorso[k + 1]);
         n = -1;
       } else {
-        registra(p, 13, k);  // n stays past 8: no further code along this slow-down
+        registra(p, CodiceErrore::kRallentamentoSenzaCodice,
+                 k);  // n stays past 8: no further code along this slow-down
       }
     }
     if (p.percorso[k].genere == kFineRallentamento) return k;
@@ -104,7 +105,7 @@ void codice_dopo_la_fine(Pacchetto& p, long e, long ultimo) {
       } else if (p.percorso[g - 2].libera()) {
         metti_codice(p.percorso[g - 2]);
       } else {
-        registra(p, 13, e);
+        registra(p, CodiceErrore::kRallentamentoSenzaCodice, e);
       }
     }
     return;

@@ -15,12 +15,12 @@ namespace {
 // The package shows a message box and ends; here the report becomes an
 // exception that ends the compilation instead of the process.
 struct ErroreFinitura {
-  std::string codice;
+  CodiceErrore codice;
 };
 
 class AvvisiStrumento : public Avvisi {
  public:
-  [[noreturn]] void errore(const std::string& a) override { throw ErroreFinitura{a}; }
+  [[noreturn]] void errore(CodiceErrore a) override { throw ErroreFinitura{a}; }
 };
 
 }  // namespace
@@ -46,7 +46,7 @@ EsitoCompilazione compila(std::string_view testo_linea, std::string_view testo_t
   try {
     memorizza_percorso(p, con_piano ? 1 : 0, archivio, avvisi, &esito.traccia);
   } catch (const ErroreFinitura& e) {
-    esito.fatale = e.codice == "1250" ? Fatale::k1250 : Fatale::k1251;
+    esito.fatale = e.codice == CodiceErrore::kValoriPacchetto ? Fatale::k1250 : Fatale::k1251;
   } catch (const Guasto& g) {
     esito.fatale = p.percorso.vuoto() ? Fatale::kSenzaPercorso : Fatale::kGuasto;
     esito.guasto = std::to_string(g.numero()) + " (" + g.descrizione() + ")";

@@ -113,7 +113,7 @@ TEST(Compilazione, ScenarioIncorporatoUgualeAlPacchetto) {
   const std::string linea = pacchetto.file.at(nome_testo_linea(p));
   const std::string treno = pacchetto.file.at(nome_testo_treno(p));
   struct AvvisiProva : Avvisi {
-    [[noreturn]] void errore(const std::string& a) override { throw std::runtime_error(a); }
+    [[noreturn]] void errore(CodiceErrore a) override { throw std::runtime_error(testo_codice(a)); }
   } avvisi;
   memorizza_percorso(p, 1, pacchetto, avvisi);
   ASSERT_EQ(p.codice_errore, 0);

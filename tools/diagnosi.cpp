@@ -10,73 +10,6 @@ namespace progetto1::strumento {
 
 namespace {
 
-using TP = TipoPosizione;
-using O = Origine;
-
-const std::vector<VoceErrore> kTabella = {
-    {1, "la lunghezza del percorso supera 1000000 m", TP::kNessuna, O::kLinea},
-    {2, "una progressiva chilometrica ha inizio o progressiva non multipli di 50", TP::kNessuna,
-     O::kLinea},
-    {3, "il primo valore della ripetizione segnali non è multiplo di 50", TP::kNessuna, O::kLinea},
-    {4, "il secondo valore della ripetizione segnali non è multiplo di 50", TP::kNessuna,
-     O::kLinea},
-    {5, "la riga della ripetizione segnali non contiene né \"4\" né \"9\"", TP::kNessuna,
-     O::kLinea},
-    {6, "la cella del cartello indicatore è già occupata", TP::kRecord, O::kLinea},
-    {7, "la cella prima della posizione dell'abbattimento è già occupata", TP::kCellaPrima,
-     O::kTreno},
-    {8, "la posizione della stazione non è multipla di 50", TP::kRecord, O::kTreno},
-    {9, "la lunghezza del marciapiede non è multipla di 100", TP::kRecord, O::kTreno},
-    {10, "la tabella delle stazioni è piena: stazioni e cartelli insieme superano 78", TP::kNessuna,
-     O::kTreno},
-    {11,
-     "un segnale nelle 20 celle prima di un avviso di rallentamento non ha libera né punto "
-     "codice nessuna delle due celle che lo precedono",
-     TP::kIndiceCella, O::kPassata},
-    {12, "nessuna cella libera per un punto codice prima dell'inizio di un rallentamento",
-     TP::kIndiceCella, O::kPassata},
-    {13,
-     "nessuna cella libera per un punto codice lungo un rallentamento o prima del primo "
-     "segnale dopo la sua fine",
-     TP::kIndiceCella, O::kPassata},
-    {15,
-     "la posizione è oltre la fine del percorso (più 100 m, 800 m per una stazione, supera "
-     "l'ultima cella)",
-     TP::kRecord, O::kLinea},
-    {16, "la cella del segnale è già occupata", TP::kRecord, O::kTreno},
-    {17, "la cella dell'avviso, 1200 m prima dell'inizio del rallentamento, è già occupata",
-     TP::kRecord, O::kTreno},
-    {18, "la cella di inizio del rallentamento è già occupata", TP::kRecord, O::kTreno},
-    {19, "la cella di fine del rallentamento è già occupata", TP::kRecord, O::kTreno},
-    {20, "una delle quattro celle prima dell'avviso di rallentamento è già occupata", TP::kRecord,
-     O::kTreno},
-    {21, "la cella dell'indicatore di velocità massima è già occupata", TP::kRecord, O::kLinea},
-    {22, "la zona della stazione inizia meno di 350 m dopo la fine della zona precedente",
-     TP::kRecord, O::kTreno},
-    {24,
-     "la zona della fermata finisce entro 100 m dall'origine: il segno di fermata cadrebbe "
-     "sulla cella 1 o prima",
-     TP::kNessuna, O::kTreno},
-    {25,
-     "errore di lettura: testo mancante, numero non valido o troppo grande per il suo campo, "
-     "oppure fine del testo dentro un record",
-     TP::kNessuna, O::kLinea},
-    {101, "il testo della linea non esiste", TP::kNessuna, O::kLinea},
-    {102, "il testo della linea non contiene \"[generale]\"", TP::kNessuna, O::kLinea},
-    {103,
-     "una curva non contiene nessuna delle cifre da 1 a 6, oppure il tracciato supera il "
-     "metro 1000000",
-     TP::kNessuna, O::kLinea},
-    {1250,
-     "la cella 1 (dato1) o lo slot 85 (intero1) contengono già un valore: una voce in "
-     "posizione 0 occupa il posto dei valori del pacchetto",
-     TP::kNessuna, O::kFinitura},
-    {1251,
-     "la cella 1 (dato2) o lo slot 85 (valore4) contengono già un valore: una voce in "
-     "posizione 0 occupa il posto dei codici di controllo",
-     TP::kNessuna, O::kFinitura},
-};
-
 const char* const kNessunFile = "nessun file scritto";
 
 std::string intestazione(const std::string& file, long riga, const std::string& resto) {
@@ -151,15 +84,6 @@ bool cella1_dalla_linea(const cella& c) {
 
 }  // namespace
 
-const std::vector<VoceErrore>& tabella_errori() { return kTabella; }
-
-const VoceErrore* voce_errore(std::int32_t codice) {
-  for (const VoceErrore& v : kTabella) {
-    if (v.codice == codice) return &v;
-  }
-  return nullptr;
-}
-
 std::string testo_posizione(std::int32_t codice, std::int32_t posizione) {
   const VoceErrore* v = voce_errore(codice);
   if (v == nullptr) return "";
@@ -189,19 +113,21 @@ std::string diagnosi(const EsitoCompilazione& e, const std::string& file_linea,
       break;
     case Fatale::k1250:
     case Fatale::k1251: {
-      const std::int32_t codice = e.fatale == Fatale::k1250 ? 1250 : 1251;
+      const CodiceErrore codice = e.fatale == Fatale::k1250 ? CodiceErrore::kValoriPacchetto
+                                                            : CodiceErrore::kCodiciControllo;
+      const bool valori = codice == CodiceErrore::kValoriPacchetto;
       const bool in_cella =
-          e.cella1.has_value() && (codice == 1250 ? e.cella1->dato1 != 0 : e.cella1->dato2 != 0);
+          e.cella1.has_value() && (valori ? e.cella1->dato1 != 0 : e.cella1->dato2 != 0);
       const std::string& file =
           in_cella && !cella1_dalla_linea(*e.cella1) ? file_treno : file_linea;
       s += intestazione(
           file, 0,
-          "errore " + std::to_string(codice) + ": " + frase_di(codice) + "; " + kNessunFile);
+          "errore " + testo_codice(codice) + ": " + voce_errore(codice).frase + "; " + kNessunFile);
       if (in_cella) s += "    " + descrivi_cella1(*e.cella1) + "\n";
-      if (codice == 1250 && e.slot_linea.intero1 != 0) {
+      if (valori && e.slot_linea.intero1 != 0) {
         s += "    lo slot 85 ha intero1 = " + std::to_string(e.slot_linea.intero1) + "\n";
       }
-      if (codice == 1251 && e.slot_linea.valore4 != 0) {
+      if (!valori && e.slot_linea.valore4 != 0) {
         s += "    lo slot 85 ha valore4 = " + std::to_string(e.slot_linea.valore4) + "\n";
       }
       break;

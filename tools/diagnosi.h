@@ -7,32 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "model/codici_errore.h"
 #include "tools/compilazione.h"
 
 namespace progetto1::strumento {
-
-// Which position goes with a code in posizione_errore.
-enum class TipoPosizione {
-  kNessuna,      // none: the register keeps an older, unrelated value
-  kRecord,       // a record's position; its cell is p / 50 + 1
-  kCellaPrima,   // an "abbattimento" position; the cell tested is p / 50
-  kIndiceCella,  // a cell index times 50, set by the signal-code pass
-};
-
-// Which text a code comes from, when the reader's trace does not say.
-enum class Origine { kLinea, kTreno, kPassata, kFinitura };
-
-struct VoceErrore {
-  std::int32_t codice;
-  const char* frase;
-  TipoPosizione posizione;
-  Origine origine;
-};
-
-// Every code the package can record or report, in ascending order.
-const std::vector<VoceErrore>& tabella_errori();
-// nullptr for a code the package never uses.
-const VoceErrore* voce_errore(std::int32_t codice);
 
 // "posizione 30400 m, cella 609" for a code that records a position; empty
 // otherwise.

@@ -17,10 +17,11 @@ TEST(Diagnosi, UnaFrasePerOgniCodiceDelPacchetto) {
   std::set<std::int32_t> presenti;
   std::set<std::string> frasi;
   for (const VoceErrore& v : tabella_errori()) {
-    presenti.insert(v.codice);
+    presenti.insert(numero(v.codice));
     ASSERT_NE(v.frase, nullptr);
-    EXPECT_FALSE(std::string(v.frase).empty()) << v.codice;
-    EXPECT_TRUE(frasi.insert(v.frase).second) << "frase ripetuta per il codice " << v.codice;
+    EXPECT_FALSE(std::string(v.frase).empty()) << numero(v.codice);
+    EXPECT_TRUE(frasi.insert(v.frase).second)
+        << "frase ripetuta per il codice " << numero(v.codice);
   }
   EXPECT_EQ(presenti, attesi);
   EXPECT_EQ(voce_errore(14), nullptr);
