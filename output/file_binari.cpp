@@ -19,52 +19,40 @@ class Uscita {
  public:
   explicit Uscita(std::string& byte) : byte_(byte) {}
 
-  void byte(std::uint8_t v) { byte_.push_back(static_cast<char>(v)); }
-  void integer(std::int16_t v) { senza_segno(static_cast<std::uint16_t>(v), 2); }
-  void long_(std::int32_t v) { senza_segno(static_cast<std::uint32_t>(v), 4); }
-  void testo(const std::string& t) { byte_.append(t); }
+  void campo(std::uint8_t v) { byte_.push_back(static_cast<char>(v)); }
+  void campo(std::int16_t v) { senza_segno(static_cast<std::uint16_t>(v), sizeof v); }
+  void campo(std::int32_t v) { senza_segno(static_cast<std::uint32_t>(v), sizeof v); }
+  void campo(const std::string& t) {
+    campo(static_cast<std::int16_t>(t.size()));
+    byte_.append(t);
+  }
+
+  template <class Record, class Campi>
+  void record(const Record& r, const Campi& campi) {
+    per_ogni_campo(campi, [&](const auto& c) { campo(r.*c.membro); });
+  }
 
  private:
-  void senza_segno(std::uint64_t v, int n) {
-    for (int i = 0; i < n; ++i) byte(static_cast<std::uint8_t>(v >> (8 * i)));
+  void senza_segno(std::uint64_t v, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) campo(static_cast<std::uint8_t>(v >> (8 * i)));
   }
   std::string& byte_;
 };
 
 // Writes into a buffer already sized to the whole file.
-char* metti(char* p, std::uint64_t v, int n) {
-  for (int i = 0; i < n; ++i) *p++ = static_cast<char>(static_cast<std::uint8_t>(v >> (8 * i)));
+char* metti(char* p, std::uint64_t v, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i)
+    *p++ = static_cast<char>(static_cast<std::uint8_t>(v >> (8 * i)));
   return p;
 }
 
-std::size_t byte_valore(TipoValore tipo) {
-  switch (tipo) {
-    case TipoValore::kVuoto:
-      return 2;
-    case TipoValore::kIntero:
-      return 2 + 2;
-    case TipoValore::kDoppio:
-      return 2 + 8;
-  }
-  throw errore_interno();
-}
+std::size_t byte_valore(TipoValore tipo) { return kByteEtichetta + byte_dato(tipo); }
 
 }  // namespace
 
 void scrivi_cella(std::string& uscita, const cella& c) {
   const std::size_t inizio = uscita.size();
-  Uscita u(uscita);
-  u.byte(c.genere);
-  u.integer(c.dato1);
-  u.integer(c.dato2);
-  u.integer(c.dato3);
-  u.integer(c.dato4);
-  u.byte(c.tempo);
-  u.byte(c.avvicinamento);
-  u.byte(c.montagna);
-  u.byte(c.vel_limite);
-  u.byte(c.pendenza);
-  u.byte(c.aderenza);
+  Uscita(uscita).record(c, kCampiCella);
   if (uscita.size() - inizio != kByteCella) throw errore_interno();
 }
 
@@ -73,24 +61,7 @@ void scrivi_stazione(std::string& uscita, const stazione& s) {
     throw Guasto::overflow();
   }
   const std::size_t inizio = uscita.size();
-  Uscita u(uscita);
-  u.byte(s.codice);
-  u.long_(s.valore1);
-  u.long_(s.valore2);
-  u.long_(s.valore3);
-  u.byte(s.selettore);
-  u.integer(static_cast<std::int16_t>(s.testo.size()));
-  u.testo(s.testo);
-  u.integer(s.intero1);
-  u.integer(s.intero2);
-  u.integer(s.intero3);
-  u.integer(s.intero4);
-  u.integer(s.intero5);
-  u.byte(s.marca1);
-  u.byte(s.marca2);
-  u.byte(s.marca3);
-  u.byte(s.marca4);
-  u.long_(s.valore4);
+  Uscita(uscita).record(s, kCampiStazione);
   if (uscita.size() - inizio != kByteStazioneSenzaTesto + s.testo.size()) throw errore_interno();
 }
 
@@ -106,15 +77,16 @@ std::string byte_tabella_linea(const TabellaLinea& tabella) {
     const auto& tipi = tabella.tipi(coordinata);
     const auto& valori = tabella.valori(coordinata);
     for (std::size_t i = 0; i < tipi.size(); ++i) {
-      p = metti(p, static_cast<std::uint16_t>(tipi[i]), 2);
+      p = metti(p, static_cast<std::uint16_t>(tipi[i]), kByteEtichetta);
       switch (tipi[i]) {
         case TipoValore::kVuoto:
           break;
         case TipoValore::kIntero:
-          p = metti(p, static_cast<std::uint16_t>(static_cast<std::int16_t>(valori[i])), 2);
+          p = metti(p, static_cast<std::uint16_t>(static_cast<std::int16_t>(valori[i])),
+                    byte_dato(TipoValore::kIntero));
           break;
         case TipoValore::kDoppio:
-          p = metti(p, std::bit_cast<std::uint64_t>(valori[i]), 8);
+          p = metti(p, std::bit_cast<std::uint64_t>(valori[i]), byte_dato(TipoValore::kDoppio));
           break;
       }
     }

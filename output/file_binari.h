@@ -11,13 +11,10 @@
 #include "model/pacchetto.h"
 #include "model/stazione.h"
 #include "model/tabella_linea.h"
+#include "model/tracciati.h"
 #include "model/vettore.h"
 
 namespace progetto1 {
-
-inline constexpr std::size_t kByteCella = 15;
-// A station record without its text; the text adds its own length.
-inline constexpr std::size_t kByteStazioneSenzaTesto = 34;
 
 // One record appended to uscita. A text longer than its 16-bit length field
 // can count is refused with an overflow rather than written with a length

@@ -2,7 +2,7 @@
 
 #include <bit>
 
-#include "model/stazione.h"
+#include "model/tracciati.h"
 
 namespace progetto1::strumento {
 
@@ -38,6 +38,10 @@ class Lettore {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(senza_segno(4, campo)));
   }
   double doppio(const char* campo) { return std::bit_cast<double>(senza_segno(8, campo)); }
+
+  void campo(std::uint8_t& v, const char* nome) { v = byte(nome); }
+  void campo(std::int16_t& v, const char* nome) { v = integer(nome); }
+  void campo(std::int32_t& v, const char* nome) { v = long_(nome); }
   std::string testo(std::size_t n, const char* campo) {
     if (restanti() < n) {
       throw ErroreFormato("il file finisce al byte " + std::to_string(byte_.size()) +
@@ -54,6 +58,17 @@ class Lettore {
   std::size_t pos_ = 0;
 };
 
+// "0, 2 o 5".
+std::string etichette_valide() {
+  std::string s;
+  const std::size_t n = std::size(kTipiValore);
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i > 0) s += i + 1 == n ? " o " : ", ";
+    s += std::to_string(static_cast<int>(kTipiValore[i]));
+  }
+  return s;
+}
+
 bool finisce_con(const std::string& s, std::string_view fine) {
   return s.size() >= fine.size() && s.compare(s.size() - fine.size(), fine.size(), fine) == 0;
 }
@@ -66,22 +81,21 @@ Piano decodifica_piano(std::string_view byte) {
   while (!l.finito()) {
     const std::size_t inizio = l.posizione();
     const std::int16_t tag = l.integer("etichetta");
+    if (!etichetta_valida(tag)) {
+      throw ErroreFormato("etichetta " + std::to_string(tag) + " al byte " +
+                          std::to_string(inizio) + ": attese solo " + etichette_valide());
+    }
     ValorePiano v;
-    switch (tag) {
-      case 0:
-        v.tipo = TipoValore::kVuoto;
+    v.tipo = static_cast<TipoValore>(tag);
+    switch (v.tipo) {
+      case TipoValore::kVuoto:
         break;
-      case 2:
-        v.tipo = TipoValore::kIntero;
+      case TipoValore::kIntero:
         v.valore = l.integer("valore intero");
         break;
-      case 5:
-        v.tipo = TipoValore::kDoppio;
+      case TipoValore::kDoppio:
         v.valore = l.doppio("valore doppio");
         break;
-      default:
-        throw ErroreFormato("etichetta " + std::to_string(tag) + " al byte " +
-                            std::to_string(inizio) + ": attese solo 0, 2 o 5");
     }
     valori.push_back(v);
   }
@@ -102,27 +116,18 @@ std::vector<stazione> decodifica_stazioni(std::string_view byte) {
   std::vector<stazione> slot;
   for (long i = 0; i < kNumeroSlot; ++i) {
     stazione s;
-    s.codice = l.byte("codice");
-    s.valore1 = l.long_("valore1");
-    s.valore2 = l.long_("valore2");
-    s.valore3 = l.long_("valore3");
-    s.selettore = l.byte("selettore");
-    const std::int16_t n = l.integer("lunghezza del testo");
-    if (n < 0) {
-      throw ErroreFormato("slot " + std::to_string(i) + ": lunghezza del testo negativa (" +
-                          std::to_string(n) + ")");
-    }
-    s.testo = l.testo(static_cast<std::size_t>(n), "testo");
-    s.intero1 = l.integer("intero1");
-    s.intero2 = l.integer("intero2");
-    s.intero3 = l.integer("intero3");
-    s.intero4 = l.integer("intero4");
-    s.intero5 = l.integer("intero5");
-    s.marca1 = l.byte("marca1");
-    s.marca2 = l.byte("marca2");
-    s.marca3 = l.byte("marca3");
-    s.marca4 = l.byte("marca4");
-    s.valore4 = l.long_("valore4");
+    per_ogni_campo(kCampiStazione, [&](const auto& c) {
+      if constexpr (c.kTesto) {
+        const std::int16_t n = l.integer("lunghezza del testo");
+        if (n < 0) {
+          throw ErroreFormato("slot " + std::to_string(i) + ": lunghezza del testo negativa (" +
+                              std::to_string(n) + ")");
+        }
+        s.*c.membro = l.testo(static_cast<std::size_t>(n), c.nome);
+      } else {
+        l.campo(s.*c.membro, c.nome);
+      }
+    });
     slot.push_back(std::move(s));
   }
   if (!l.finito()) {
@@ -134,27 +139,17 @@ std::vector<stazione> decodifica_stazioni(std::string_view byte) {
 }
 
 std::vector<cella> decodifica_celle(std::string_view byte) {
-  constexpr std::size_t kByte = 15;
-  if (byte.empty() || byte.size() % kByte != 0) {
+  if (byte.empty() || byte.size() % kByteCella != 0) {
     throw ErroreFormato("il file ha " + std::to_string(byte.size()) +
-                        " byte, che non sono un multiplo positivo di 15 (una cella per record)");
+                        " byte, che non sono un multiplo positivo di " +
+                        std::to_string(kByteCella) + " (una cella per record)");
   }
   Lettore l(byte);
   std::vector<cella> celle;
-  celle.reserve(byte.size() / kByte);
+  celle.reserve(byte.size() / kByteCella);
   while (!l.finito()) {
     cella c;
-    c.genere = l.byte("genere");
-    c.dato1 = l.integer("dato1");
-    c.dato2 = l.integer("dato2");
-    c.dato3 = l.integer("dato3");
-    c.dato4 = l.integer("dato4");
-    c.tempo = l.byte("tempo");
-    c.avvicinamento = l.byte("avvicinamento");
-    c.montagna = l.byte("montagna");
-    c.vel_limite = l.byte("vel_limite");
-    c.pendenza = l.byte("pendenza");
-    c.aderenza = l.byte("aderenza");
+    per_ogni_campo(kCampiCella, [&](const auto& f) { l.campo(c.*f.membro, f.nome); });
     celle.push_back(c);
   }
   return celle;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "model/cp1252.h"
+#include "model/tracciati.h"
 
 namespace progetto1::strumento {
 
@@ -26,6 +27,59 @@ nlohmann::ordered_json json_valore(const ValorePiano& v) {
   return v.valore;
 }
 
+template <class C>
+constexpr bool e_genere(const C& c) {
+  if constexpr (std::is_same_v<C, Campo<cella, std::uint8_t>>) {
+    return c.membro == &cella::genere;
+  } else {
+    return false;
+  }
+}
+
+// The numeric fields of a record right-aligned in their columns, each after
+// two blanks; texts are left for the end of the row. The kind of a cell
+// shows as its name.
+template <class Record, class Campi>
+std::string colonne(const Record& r, const Campi& campi) {
+  std::string s;
+  per_ogni_campo(campi, [&](const auto& c) {
+    if constexpr (!c.kTesto) {
+      if (e_genere(c)) {
+        s += riga("  %-*s", c.colonna, nome_genere(r.*c.membro).c_str());
+      } else {
+        s += riga("  %*d", c.colonna, static_cast<int>(r.*c.membro));
+      }
+    }
+  });
+  return s;
+}
+
+template <class Campi>
+std::string intestazioni(const Campi& campi) {
+  std::string s;
+  per_ogni_campo(campi, [&](const auto& c) {
+    if constexpr (!c.kTesto) {
+      // The heading of the kinds' column stands one place to the left.
+      s += e_genere(c) ? riga("  %-*s", c.colonna - 1, c.nome) : riga("  %*s", c.colonna, c.nome);
+    }
+  });
+  return s;
+}
+
+// The fields of a record as JSON members, in file order; a cell's kind is
+// followed by its name.
+template <class Record, class Campi>
+void membri_json(nlohmann::ordered_json& j, const Record& r, const Campi& campi) {
+  per_ogni_campo(campi, [&](const auto& c) {
+    if constexpr (c.kTesto) {
+      j[c.nome] = da_cp1252(r.*c.membro);
+    } else {
+      j[c.nome] = r.*c.membro;
+      if (e_genere(c)) j["nome_genere"] = nome_genere(r.*c.membro);
+    }
+  });
+}
+
 // Cell i begins i - 1 cells of 50 m after the origin: position 0 is cell 1.
 long inizio_cella(long i) { return (i - 1) * 50; }
 
@@ -45,31 +99,21 @@ void scrivi_piano(std::ostream& out, const FileDecodificato& f) {
 void scrivi_stazioni(std::ostream& out, const FileDecodificato& f) {
   out << "# " << f.nome << ": tabella delle stazioni, " << f.stazioni.size() << " slot (0-"
       << f.stazioni.size() - 1 << ")\n";
-  out << "slot  uso          codice    valore1    valore2    valore3  selettore  intero1  intero2"
-         "  intero3  intero4  intero5  marca1  marca2  marca3  marca4     valore4  testo\n";
+  out << riga("%4s  %-11s", "slot", "uso") << intestazioni(kCampiStazione) << "  testo\n";
   for (std::size_t i = 0; i < f.stazioni.size(); ++i) {
     const stazione& s = f.stazioni[i];
-    out << riga(
-               "%4zu  %-11s  %6d  %9d  %9d  %9d  %9d  %7d  %7d  %7d  %7d  %7d  %6d  %6d  %6d  %6d  "
-               "%10d  ",
-               i, uso_slot(static_cast<long>(i), s).c_str(), s.codice, s.valore1, s.valore2,
-               s.valore3, s.selettore, s.intero1, s.intero2, s.intero3, s.intero4, s.intero5,
-               s.marca1, s.marca2, s.marca3, s.marca4, s.valore4)
-        << '"' << da_cp1252(s.testo) << "\"\n";
+    out << riga("%4zu  %-11s", i, uso_slot(static_cast<long>(i), s).c_str())
+        << colonne(s, kCampiStazione) << "  \"" << da_cp1252(s.testo) << "\"\n";
   }
 }
 
 void scrivi_celle(std::ostream& out, const FileDecodificato& f) {
   out << "# " << f.nome << ": celle del percorso, " << f.celle.size() << " celle (0-"
       << f.celle.size() - 1 << ") da 50 m; la cella 1 inizia a 0 m\n";
-  out << "  cella  inizio_m  genere                dato1   dato2   dato3   dato4  tempo  "
-         "avvicinamento  montagna  vel_limite  pendenza  aderenza\n";
+  out << riga("%7s  %8s", "cella", "inizio_m") << intestazioni(kCampiCella) << "\n";
   for (std::size_t i = 0; i < f.celle.size(); ++i) {
-    const cella& c = f.celle[i];
-    out << riga("%7zu  %8ld  %-20s  %6d  %6d  %6d  %6d  %5d  %13d  %8d  %10d  %8d  %8d\n", i,
-                inizio_cella(static_cast<long>(i)), nome_genere(c.genere).c_str(), c.dato1, c.dato2,
-                c.dato3, c.dato4, c.tempo, c.avvicinamento, c.montagna, c.vel_limite, c.pendenza,
-                c.aderenza);
+    out << riga("%7zu  %8ld", i, inizio_cella(static_cast<long>(i)))
+        << colonne(f.celle[i], kCampiCella) << "\n";
   }
 }
 
@@ -165,41 +209,14 @@ nlohmann::ordered_json json_elemento(const FileDecodificato& f, std::size_t i) {
               {"y", json_valore(f.piano.y[i])}};
     case TipoFile::kStazioni: {
       const stazione& s = f.stazioni[i];
-      return {{"slot", i},
-              {"uso", uso_slot(static_cast<long>(i), s)},
-              {"codice", s.codice},
-              {"valore1", s.valore1},
-              {"valore2", s.valore2},
-              {"valore3", s.valore3},
-              {"selettore", s.selettore},
-              {"testo", da_cp1252(s.testo)},
-              {"intero1", s.intero1},
-              {"intero2", s.intero2},
-              {"intero3", s.intero3},
-              {"intero4", s.intero4},
-              {"intero5", s.intero5},
-              {"marca1", s.marca1},
-              {"marca2", s.marca2},
-              {"marca3", s.marca3},
-              {"marca4", s.marca4},
-              {"valore4", s.valore4}};
+      nlohmann::ordered_json j = {{"slot", i}, {"uso", uso_slot(static_cast<long>(i), s)}};
+      membri_json(j, s, kCampiStazione);
+      return j;
     }
     case TipoFile::kCelle: {
-      const cella& c = f.celle[i];
-      return {{"cella", i},
-              {"inizio_m", inizio_cella(static_cast<long>(i))},
-              {"genere", c.genere},
-              {"nome_genere", nome_genere(c.genere)},
-              {"dato1", c.dato1},
-              {"dato2", c.dato2},
-              {"dato3", c.dato3},
-              {"dato4", c.dato4},
-              {"tempo", c.tempo},
-              {"avvicinamento", c.avvicinamento},
-              {"montagna", c.montagna},
-              {"vel_limite", c.vel_limite},
-              {"pendenza", c.pendenza},
-              {"aderenza", c.aderenza}};
+      nlohmann::ordered_json j = {{"cella", i}, {"inizio_m", inizio_cella(static_cast<long>(i))}};
+      membri_json(j, f.celle[i], kCampiCella);
+      return j;
     }
   }
   return nullptr;
