@@ -7,6 +7,7 @@
 #include "compiler/memo.h"
 #include "compiler/piano.h"
 #include "compiler/progressive.h"
+#include "model/costanti.h"
 #include "model/cp1252.h"
 #include "model/guasto.h"
 #include "model/numeri.h"
@@ -16,13 +17,12 @@ namespace progetto1 {
 namespace {
 
 constexpr std::int32_t kLunghezzaMassima = 1000000;
-constexpr std::int32_t kOltreLaFine = 7000;  // the track runs on past the declared length
 constexpr std::int32_t kMargine = 100;
 constexpr int kTrattiniGenerale = 10;
 
 void crea_percorso(Pacchetto& p) {
-  p.lunghezza_estesa = somma(p.stazioni[kSlotGenerali].valore2, kOltreLaFine);
-  p.numero_celle = a_long(p.lunghezza_estesa / 50.0);
+  p.lunghezza_estesa = somma(p.stazioni[kSlotGenerali].valore2, kEstensioneLinea);
+  p.numero_celle = a_long(in_celle(p.lunghezza_estesa));
   // An array with a negative upper index cannot be made.
   if (p.numero_celle < 0) throw Guasto::indice_fuori_intervallo();
   p.percorso.ridimensiona(p.numero_celle);
@@ -170,7 +170,7 @@ Esito leggi_testo_linea(Lettura& l) {
       const std::int32_t g = c.leggi_long();
       if (!l.entro_percorso(pos, kMargine)) break;
       // Each cell carries the gradient that starts at or before it.
-      const std::int32_t n = a_long(pos / 50.0);
+      const std::int32_t n = a_long(in_celle(pos));
       if (n > 0) {
         do {
           riempi_pendenza(p, cella_pendenza, pendenza);

@@ -6,6 +6,7 @@
 #include "compiler/aritmetica.h"
 #include "compiler/lettura.h"
 #include "compiler/memo.h"
+#include "model/costanti.h"
 #include "model/cp1252.h"
 #include "model/guasto.h"
 #include "model/numeri.h"
@@ -16,13 +17,12 @@ namespace {
 
 constexpr std::int32_t kMargine = 100;
 constexpr std::int32_t kMargineStazione = 800;
-constexpr std::int32_t kSenzaFermata = 25;       // categories from here on have no stop mark
 constexpr std::int32_t kDistanzaStazioni = 350;  // least gap between two station zones
 
 enum class Passo { kAvanti, kEsci, kFine };
 
 void riempi_velocita(Pacchetto& p, std::int32_t& cella, std::int32_t velocita) {
-  p.percorso[cella].vel_limite = a_byte(velocita / 5.0);
+  p.percorso[cella].vel_limite = a_byte(velocita / static_cast<double>(kPassoVelocita));
   cella = somma(cella, 1);
 }
 
@@ -95,14 +95,14 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
     s.marca4 = 0;
   }
 
-  if (s.codice < kSenzaFermata && s.codice != 5 && s.codice != 6) {
+  if (s.codice < kCategoriaSenzaFermata && s.codice != 5 && s.codice != 6) {
     for (p.contatore2 = 1; p.contatore2 <= 4; ++p.contatore2) {
-      const double q = s.valore2 / 50.0 - p.contatore2 - 1;
+      const double q = in_celle(s.valore2) - p.contatore2 - 1;
       if (q > 1) p.percorso[a_long(q)].avvicinamento = basso8(80 + p.contatore2);
     }
   }
-  if (s.codice < kSenzaFermata) {
-    const double q = s.valore2 / 50.0 - 1;
+  if (s.codice < kCategoriaSenzaFermata) {
+    const double q = in_celle(s.valore2) - 1;
     // Cell 1 carries the package's own values; a stop mark may not reach it.
     if (q <= 1) {
       l.chiudi_ed_elimina();
@@ -160,7 +160,7 @@ void leggi_testo_treno(Lettura& l) {
       const std::int32_t pos = c.leggi_long();
       const std::int32_t v = c.leggi_long();
       if (!l.entro_percorso(pos, kMargine)) break;
-      const std::int32_t n = a_long(pos / 50.0);
+      const std::int32_t n = a_long(in_celle(pos));
       if (n > 0) {
         do {
           if (cella_velocita >= p.percorso.ultimo()) break;
@@ -174,7 +174,7 @@ void leggi_testo_treno(Lettura& l) {
       const std::int32_t pos = c.leggi_long();
       const std::int32_t a = c.leggi_long();
       if (!l.entro_percorso(pos, kMargine)) break;
-      const std::int32_t n = a_long(pos / 50.0);
+      const std::int32_t n = a_long(in_celle(pos));
       if (n > 0) {
         do {
           riempi_aderenza(p, cella_aderenza, aderenza);
@@ -220,7 +220,7 @@ void leggi_testo_treno(Lettura& l) {
       const std::int32_t pos = c.leggi_long();
       const std::int32_t w = c.leggi_long();
       if (!l.entro_percorso(pos, kMargine)) break;
-      cella& x = p.percorso[a_long(pos / 50.0)];
+      cella& x = p.percorso[a_long(in_celle(pos))];
       if (!x.libera()) {
         l.chiudi_ed_elimina();
         l.registra(CodiceErrore::kAbbattimentoOccupato, pos, l.riga_record);

@@ -1,6 +1,7 @@
 #include "compiler/memo.h"
 
 #include "compiler/aritmetica.h"
+#include "model/costanti.h"
 #include "model/numeri.h"
 
 namespace progetto1 {
@@ -20,8 +21,8 @@ void memo_montagna(Pacchetto& p, std::int32_t inizio, std::int32_t fine, std::in
     tipo = 3;
   }
 
-  const std::int32_t prima = a_long(inizio / 50.0);
-  const std::int32_t ultima = a_long(fine / 50.0 - 1);
+  const std::int32_t prima = a_long(in_celle(inizio));
+  const std::int32_t ultima = a_long(in_celle(fine) - 1);
   if (prima > ultima) return;
   std::int32_t conteggio = 0;
   for (std::int32_t c = prima; c <= ultima; ++c) {
@@ -75,7 +76,7 @@ void memo_rallentamento(Pacchetto& p, std::int32_t x, std::int32_t v, std::int32
   p.percorso[cella_fine].dato3 = basso16(f_tt);
 
   if (f_ta != 0) {
-    const std::int32_t prima = a_long(w / 50.0);
+    const std::int32_t prima = a_long(in_celle(w));
     for (std::int32_t i = 0; i <= 3; ++i) {
       if (!p.percorso[prima - i].libera()) {
         p.registra_errore(CodiceErrore::kPreavvisoOccupato);
@@ -122,9 +123,10 @@ void memo_indicatori_v_max(Pacchetto& p, std::int32_t posizione, std::int32_t va
     return;
   }
   c.genere = kIndicatoreVmax;
-  c.dato1 = a_integer(vad / 5.0 + prodotto(vas, 20));
-  c.dato2 = a_integer(vbd / 5.0 + prodotto(vbs, 20));
-  c.dato3 = a_integer(vcd / 5.0 + prodotto(vcs, 20));
+  constexpr double passo = kPassoVelocita;
+  c.dato1 = a_integer(vad / passo + prodotto(vas, kFattoreIndicatore));
+  c.dato2 = a_integer(vbd / passo + prodotto(vbs, kFattoreIndicatore));
+  c.dato3 = a_integer(vcd / passo + prodotto(vcs, kFattoreIndicatore));
   c.dato4 = basso16(somma(prodotto(strisces, 10), strisced));
 }
 

@@ -2,6 +2,7 @@
 
 #include "compiler/aritmetica.h"
 #include "compiler/lettura.h"
+#include "model/costanti.h"
 #include "model/guasto.h"
 
 namespace progetto1 {
@@ -57,7 +58,7 @@ void Lettura::ferma_dopo_piazzamento(std::int32_t codice_prima, std::int32_t pos
 
 bool Lettura::entro_percorso(std::int32_t pos, std::int32_t margine) {
   if (p.percorso.vuoto()) throw Guasto::indice_fuori_intervallo();
-  if (somma(pos, margine) / 50.0 > static_cast<double>(p.percorso.ultimo())) {
+  if (in_celle(somma(pos, margine)) > static_cast<double>(p.percorso.ultimo())) {
     registra(CodiceErrore::kOltreIlPercorso, pos, riga_record);
     return false;
   }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace progetto1 {
 
@@ -21,6 +22,10 @@ enum Genere : std::uint8_t {
   kAbbattimento = 13,
   kCartello = 14,
 };
+
+// Names for people, as the tool shows them: "segnale",
+// "inizio_rallentamento"... ("genere_N" for a kind the package never writes).
+std::string nome_genere(std::uint8_t genere);
 
 struct cella {
   std::uint8_t genere = 0;

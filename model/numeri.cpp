@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/costanti.h"
 #include "model/guasto.h"
 
 namespace progetto1 {
@@ -31,6 +32,6 @@ std::int16_t a_integer(double valore) { return converti<std::int16_t>(valore); }
 std::uint8_t a_byte(double valore) { return converti<std::uint8_t>(valore); }
 std::int32_t a_long(double valore) { return converti<std::int32_t>(valore); }
 
-std::int32_t cella_di(std::int32_t posizione) { return a_long(posizione / 50.0 + 1.0); }
+std::int32_t cella_di(std::int32_t posizione) { return a_long(in_celle(posizione) + 1.0); }
 
 }  // namespace progetto1

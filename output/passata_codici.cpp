@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "model/costanti.h"
 #include "model/guasto.h"
 
 namespace progetto1 {
@@ -23,7 +24,7 @@ void metti_codice(cella& c) {
 
 void registra(Pacchetto& p, CodiceErrore codice, long indice) {
   p.registra_errore(codice);
-  p.posizione_errore = static_cast<std::int32_t>(indice * 50);
+  p.posizione_errore = static_cast<std::int32_t>(indice * kMetriCella);
 }
 
 // Every signal within the 20 cells before a warning board gets a code in one

@@ -46,9 +46,6 @@ enum class TipoFile { kPiano, kStazioni, kCelle };
 // any other ".dat" the cells. False for any other name.
 bool tipo_da_nome(const std::string& nome, TipoFile& tipo);
 
-// Names for people: "segnale", "inizio_rallentamento"... ("genere_N" for a
-// kind the package never writes).
-std::string nome_genere(std::uint8_t genere);
 // "vuoto", "intero", "doppio".
 std::string nome_tipo_valore(TipoValore tipo);
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/costanti.h"
 #include "model/cp1252.h"
 #include "model/numeri.h"
 #include "tools/decodifica.h"
@@ -92,13 +93,13 @@ std::string testo_posizione(std::int32_t codice, std::int32_t posizione) {
     case TipoPosizione::kNessuna:
       return "";
     case TipoPosizione::kRecord:
-      indice = std::lround(arrotonda(posizione / 50.0 + 1.0));
+      indice = std::lround(arrotonda(in_celle(posizione) + 1.0));
       break;
     case TipoPosizione::kCellaPrima:
-      indice = std::lround(arrotonda(posizione / 50.0));
+      indice = std::lround(arrotonda(in_celle(posizione)));
       break;
     case TipoPosizione::kIndiceCella:
-      indice = posizione / 50;
+      indice = posizione / kMetriCella;
       break;
   }
   return "posizione " + std::to_string(posizione) + " m, cella " + std::to_string(indice);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <set>
 
+#include "model/costanti.h"
 #include "model/cp1252.h"
 #include "model/numeri.h"
 
@@ -65,8 +66,6 @@ double passo_tondo(double intervallo, int massimo) {
 
 int decimali_per(double passo_metri) { return passo_metri >= 1000 ? 0 : 1; }
 
-long inizio_cella(long c) { return (c - 1) * 50; }
-
 struct Rallentamento {
   long inizio = 0;
   long fine = 0;
@@ -118,9 +117,10 @@ Lettura leggi(const DatiMappa& d) {
             {p, testo_slot(d.stazioni, x.dato1) + " (" + km(static_cast<double>(p), 2) + " km)"});
         break;
       case kIndicatoreVmax:
-        l.indicatori.push_back({p, "indicatore di velocità " + std::to_string(x.dato1 / 20) + "/" +
-                                       std::to_string(x.dato2 / 20) + "/" +
-                                       std::to_string(x.dato3 / 20) + " km/h a " +
+        l.indicatori.push_back({p, "indicatore di velocità " +
+                                       std::to_string(x.dato1 / kFattoreIndicatore) + "/" +
+                                       std::to_string(x.dato2 / kFattoreIndicatore) + "/" +
+                                       std::to_string(x.dato3 / kFattoreIndicatore) + " km/h a " +
                                        km(static_cast<double>(p), 2) + " km"});
         break;
       case kAvvisoRallentamento:
@@ -133,7 +133,8 @@ Lettura leggi(const DatiMappa& d) {
         break;
       case kInizioRallentamento:
         // A slow-down whose start and end share a cell keeps only its start.
-        if (inizio_rall >= 0) l.rallentamenti.push_back({inizio_rall, inizio_rall + 50, vel_rall});
+        if (inizio_rall >= 0)
+          l.rallentamenti.push_back({inizio_rall, inizio_rall + kMetriCella, vel_rall});
         inizio_rall = p;
         vel_rall = x.dato1;
         break;
@@ -148,17 +149,19 @@ Lettura leggi(const DatiMappa& d) {
     }
     if (x.montagna != 0 && inizio_montagna < 0) inizio_montagna = p;
     if ((x.montagna == 0 || c == ultima) && inizio_montagna >= 0) {
-      l.montagne.emplace_back(inizio_montagna, x.montagna == 0 ? p : p + 50);
+      l.montagne.emplace_back(inizio_montagna, x.montagna == 0 ? p : p + kMetriCella);
       inizio_montagna = -1;
     }
   }
-  if (inizio_rall >= 0) l.rallentamenti.push_back({inizio_rall, inizio_rall + 50, vel_rall});
+  if (inizio_rall >= 0)
+    l.rallentamenti.push_back({inizio_rall, inizio_rall + kMetriCella, vel_rall});
 
   if (d.stazioni.size() > static_cast<std::size_t>(kSlotGenerali)) {
     l.lunghezza = d.stazioni[static_cast<std::size_t>(kSlotGenerali)].valore2;
   }
   const long fine_celle = std::max(0L, inizio_cella(ultima));
-  if (l.lunghezza <= 0 || l.lunghezza > fine_celle) l.lunghezza = std::max(0L, fine_celle - 7000);
+  if (l.lunghezza <= 0 || l.lunghezza > fine_celle)
+    l.lunghezza = std::max(0L, fine_celle - kEstensioneLinea);
   for (const StazioneMappa& s : l.stazioni) piu_lontano = std::max(piu_lontano, s.posizione);
   l.fine_disegno = std::max({l.lunghezza, piu_lontano + 500, 1000L});
   l.fine_disegno = std::min(l.fine_disegno, std::max(fine_celle, 1000L));
@@ -320,7 +323,7 @@ class DisegnoPiano {
                             kColoreLinea + "\" stroke-width=\"2.5\" stroke-linejoin=\"round\"");
     for (const Rallentamento& r : l.rallentamenti) {
       s.con_titolo("polyline",
-                   "points=\"" + punti(r.inizio, std::max(r.fine, r.inizio + 50), 10) +
+                   "points=\"" + punti(r.inizio, std::max(r.fine, r.inizio + kMetriCella), 10) +
                        "\" fill=\"none\" stroke=\"" + kColoreRallentamento +
                        "\" stroke-width=\"8\" stroke-opacity=\"0.8\" stroke-linecap=\"round\"",
                    "rallentamento a " + std::to_string(r.velocita) + " km/h da " +
@@ -499,7 +502,7 @@ class DisegnoPiano {
     }
     for (const StazioneMappa& st : l.stazioni) {
       const Punto p = schermo(st.posizione);
-      const bool ferma = st.categoria < 25;
+      const bool ferma = st.categoria < kCategoriaSenzaFermata;
       s.con_titolo("circle",
                    "cx=\"" + n1(p.x) + "\" cy=\"" + n1(p.y) + "\" r=\"5\" fill=\"" +
                        (ferma ? kColoreStazione : "white") + "\" stroke=\"" + kColoreStazione +
@@ -632,7 +635,7 @@ class DisegnoProfilo {
     double q = 0;
     per_cella([&](long c, const cella& x) {
       q += (static_cast<double>(x.pendenza) - 100.0) * 0.05;
-      quote.emplace_back(inizio_cella(c) + 50, q);
+      quote.emplace_back(inizio_cella(c) + kMetriCella, q);
     });
     double qmin = 0, qmax = 0;
     for (const auto& [m, v] : quote) {
@@ -701,7 +704,7 @@ class DisegnoProfilo {
 
   void velocita(Svg& s, double y, double h) const {
     int vmax = 50;
-    per_cella([&](long, const cella& x) { vmax = std::max(vmax, x.vel_limite * 5); });
+    per_cella([&](long, const cella& x) { vmax = std::max(vmax, x.vel_limite * kPassoVelocita); });
     const double passo = passo_tondo(vmax, 6);
     const double lim = std::ceil((vmax + 10) / passo) * passo;
     cornice(s, y, h, "Velocità massima del treno (km/h) e rallentamenti");
@@ -710,7 +713,7 @@ class DisegnoProfilo {
     std::string punti;
     int precedente = -1;
     per_cella([&](long c, const cella& x) {
-      const int v = x.vel_limite * 5;
+      const int v = x.vel_limite * kPassoVelocita;
       const long m = inizio_cella(c);
       if (v != precedente) {
         if (precedente >= 0) punti += n1(px(m)) + "," + n1(py(precedente)) + " ";
@@ -914,12 +917,12 @@ bool piano_compatibile(const Piano& piano, const std::vector<stazione>& slot,
   if (piano.x.size() != piano.y.size() || piano.x.size() < 2 || celle.empty()) return false;
   const long lunghezza_estesa = static_cast<long>(piano.x.size()) - 1;
   const long numero_celle = static_cast<long>(celle.size()) - 1;
-  if (std::lround(arrotonda(static_cast<double>(lunghezza_estesa) / 50.0)) != numero_celle) {
+  if (std::lround(arrotonda(static_cast<double>(lunghezza_estesa) / kMetriCella)) != numero_celle) {
     return false;
   }
   if (slot.size() > static_cast<std::size_t>(kSlotGenerali)) {
     const long dichiarata = slot[static_cast<std::size_t>(kSlotGenerali)].valore2;
-    if (dichiarata + 7000 != lunghezza_estesa) return false;
+    if (dichiarata + kEstensioneLinea != lunghezza_estesa) return false;
   }
   return true;
 }

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "model/costanti.h"
 #include "model/cp1252.h"
 #include "model/tracciati.h"
 
@@ -79,9 +80,6 @@ void membri_json(nlohmann::ordered_json& j, const Record& r, const Campi& campi)
     }
   });
 }
-
-// Cell i begins i - 1 cells of 50 m after the origin: position 0 is cell 1.
-long inizio_cella(long i) { return (i - 1) * 50; }
 
 void scrivi_piano(std::ostream& out, const FileDecodificato& f) {
   const std::size_t n = f.piano.x.size();
