@@ -38,20 +38,6 @@ void leggi_progressiva(LettoreCampi& c, stazione& s) {
   s.valore3 = c.leggi_long();
 }
 
-// The curvature of a curve keyword: the first of the grade digits 1 to 6 it
-// holds, in that order; 0 when it holds none.
-double curvatura(const std::string& chiave) {
-  static constexpr struct {
-    char cifra;
-    double k;
-  } kGradi[] = {{'1', 0.0001}, {'2', 0.0002}, {'3', 0.0004},
-                {'4', 0.001},  {'5', 0.002},  {'6', 0.003}};
-  for (const auto& g : kGradi) {
-    if (chiave.find(g.cifra) != std::string::npos) return g.k;
-  }
-  return 0;
-}
-
 void riempi_pendenza(Pacchetto& p, std::int32_t& cella, std::int32_t pendenza) {
   p.percorso[cella].pendenza = basso8(somma(pendenza, 100));
   cella = somma(cella, 1);
@@ -183,7 +169,7 @@ Esito leggi_testo_linea(Lettura& l) {
       const std::int32_t s = c.leggi_long();
       const std::int32_t lunghezza = c.leggi_long();
       if (!l.entro_percorso(s, kMargine)) break;
-      double k = curvatura(m);
+      double k = curvatura_grado(grado_curva(m));
       if (k == 0) {
         l.chiudi_ed_elimina();
         l.registra(CodiceErrore::kCurvaNonValida);

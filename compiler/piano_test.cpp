@@ -101,5 +101,23 @@ TEST(Piano, OltreLaFineDellaTabella) {
   EXPECT_EQ(i, 101);
 }
 
+// A keyword with several digits takes the first in the table's order, not
+// in the text's.
+TEST(Piano, GradoECurvaturaDallaParolaChiave) {
+  const struct {
+    const char* chiave;
+    int grado;
+    double curvatura;
+  } casi[] = {
+      {"curvad1", 1, 0.0001},  {"curvas2", 2, 0.0002}, {"curvad3", 3, 0.0004},
+      {"curvas4", 4, 0.001},   {"curvad5", 5, 0.002},  {"curvas6", 6, 0.003},
+      {"curvad52", 2, 0.0002}, {"curvad7", 0, 0},      {"curva", 0, 0},
+  };
+  for (const auto& c : casi) {
+    EXPECT_EQ(grado_curva(c.chiave), c.grado) << c.chiave;
+    EXPECT_EQ(curvatura_grado(grado_curva(c.chiave)), c.curvatura) << c.chiave;
+  }
+}
+
 }  // namespace
 }  // namespace progetto1

@@ -1,8 +1,13 @@
-// Searches the 39 curve records of the line Corsanta so that its plan, integrated exactly as
-// the line reader integrates it, ends at the surveyed end point of the line.
+// Searches the curve records of the line Corsanta so that its plan, stepped by the package's
+// own plan stepping, ends at the surveyed end point of the line.
 //
-// Run by hand from the repository root (not part of the build):
-//   g++ -O2 -std=c++20 tools/cerca_curve/cerca_curve.cpp -o /tmp/cerca_curve && /tmp/cerca_curve
+// Built on request, not with the package:
+//   cmake --build build --target cerca_curve && build/misc/cerca_curve
+// `cerca_curve --verifica` only checks that the embedded curve records reach the end point.
+//
+// What the search keeps of the embedded line it reads from the embedded texts: the first two
+// curves, the number of curves of each side and grade, where the first and the last curve
+// start, the line's length and the train's speed limits.
 //
 // The search is deterministic (fixed seed). It works in two stages:
 //  1. simulated annealing over the order of sides and grades, the lengths and the straights
@@ -28,54 +33,100 @@
 #include <string>
 #include <vector>
 
+#include "compiler/campi.h"
+#include "compiler/memorizza_dati.h"
+#include "compiler/piano.h"
+#include "model/archivio_memoria.h"
+#include "model/cp1252.h"
+#include "model/pacchetto.h"
+#include "scenario/curve_corsanta.h"
+#include "scenario/testi.h"
+
 namespace {
+
+using namespace progetto1;
 
 using complesso = std::complex<double>;
 
-constexpr int numero_curve = 39;
-constexpr int ultimo_punto = 111298;  // lunghezza_estesa - 2
-constexpr int inizio_primo = 650;
-constexpr int inizio_ultimo = 100900;
 constexpr double meta_x = 30508.0;
 constexpr double meta_y = 91848.5;
 constexpr int passo = 50;
 constexpr int rettilineo_minimo = 250;
 constexpr int rettilineo_massimo = 5000;
 constexpr int lunghezza_massima = 1700;
+constexpr int velocita_curva_stretta = 110;  // grade 5: radius 500 m
 
-double curvatura(int grado) {
-  switch (grado) {
-    case 2:
-      return 0.0002;
-    case 3:
-      return 0.0004;
-    case 4:
-      return 0.001;
-    default:
-      return 0.002;
-  }
-}
+double curvatura(int grado) { return curvatura_grado(grado); }
 
-// Speed limits of train 7402 along the line (its "velocita" records in
-// scenario/treno_7402.cpp): from each position up to the next one, the last to the end.
+struct Curva {
+  char lato;  // 'd' or 's'
+  int grado;
+  int inizio, lunghezza;
+};
+
+// A speed limit of the train from a position up to the next one, the last to the end.
 struct Limite {
   int da, kmh;
 };
-constexpr std::array<Limite, 13> limiti{{{0, 30},
-                                         {700, 110},
-                                         {2150, 130},
-                                         {7650, 60},
-                                         {9100, 130},
-                                         {18400, 120},
-                                         {19800, 130},
-                                         {30200, 120},
-                                         {31400, 130},
-                                         {45600, 120},
-                                         {46800, 130},
-                                         {58600, 120},
-                                         {60850, 135}}};
-constexpr int fine_linea = 104300;
-constexpr int velocita_curva_stretta = 110;  // grade 5: radius 500 m
+
+// The embedded scenario as the search needs it.
+struct Linea {
+  std::vector<Curva> curve;
+  int fine_linea = 0;    // the declared length
+  int ultimo_punto = 0;  // the last point the reader computes: lunghezza_estesa - 2
+  std::vector<Limite> limiti;
+  double fine_x = 0, fine_y = 0;  // the embedded plan's point ultimo_punto
+};
+
+Linea leggi_linea() {
+  Pacchetto p;
+  p.nome_linea = kNomeLinea;
+  p.numero_treno = kNumeroTreno;
+  p.con_tabella = 1;
+  ArchivioMemoria archivio;
+  dati_linea(p, archivio);
+  dati_treno(p, archivio);
+  const std::string treno = archivio.file.at(nome_testo_treno(p));
+  memorizza_dati(p, archivio);
+  if (p.codice_errore != 0) {
+    std::fprintf(stderr, "the embedded scenario records code %d\n", p.codice_errore);
+    std::exit(2);
+  }
+  Linea l;
+  l.fine_linea = p.stazioni[kSlotGenerali].valore2;
+  l.ultimo_punto = p.lunghezza_estesa - 2;
+  l.fine_x = p.tabella_linea.valore(l.ultimo_punto, 0);
+  l.fine_y = p.tabella_linea.valore(l.ultimo_punto, 1);
+  for (const std::string& riga : righe_curve_corsanta()) {
+    LettoreCampi c(riga);
+    const std::string chiave = minuscole(c.leggi_testo());
+    Curva k;
+    k.lato = chiave.find('s') != std::string::npos ? 's' : 'd';
+    k.grado = grado_curva(chiave);
+    k.inizio = c.leggi_long();
+    k.lunghezza = c.leggi_long();
+    l.curve.push_back(k);
+  }
+  // The speed records, field by field as the train reader finds them.
+  LettoreCampi c(treno);
+  while (!c.alla_fine()) {
+    if (minuscole(c.leggi_testo()).find("velocit") == std::string::npos) continue;
+    const int da = c.leggi_long();
+    const int kmh = c.leggi_long();
+    l.limiti.push_back({da, kmh});
+  }
+  return l;
+}
+
+const Linea& linea() {
+  static const Linea l = leggi_linea();
+  return l;
+}
+
+int numero_curve() { return static_cast<int>(linea().curve.size()); }
+int inizio_primo() { return linea().curve.front().inizio; }
+int inizio_ultimo() { return linea().curve.back().inizio; }
+int ultimo_punto() { return linea().ultimo_punto; }
 
 struct Tratto {
   int da, a;
@@ -84,9 +135,10 @@ struct Tratto {
 // The stretches where the limit is at most velocita_curva_stretta, adjacent ones merged.
 std::vector<Tratto> tratti_lenti() {
   std::vector<Tratto> v;
+  const std::vector<Limite>& limiti = linea().limiti;
   for (std::size_t q = 0; q < limiti.size(); ++q) {
     if (limiti[q].kmh > velocita_curva_stretta) continue;
-    const int a = q + 1 < limiti.size() ? limiti[q + 1].da : fine_linea;
+    const int a = q + 1 < limiti.size() ? limiti[q + 1].da : linea().fine_linea;
     if (!v.empty() && v.back().a == limiti[q].da)
       v.back().a = a;
     else
@@ -98,7 +150,7 @@ std::vector<Tratto> tratti_lenti() {
 // How far (m) a curve must move to lie wholly inside some slow stretch; 0 if it does.
 int fuori_tratto_lento(int inizio, int lunghezza) {
   static const std::vector<Tratto> lenti = tratti_lenti();
-  int minimo = fine_linea;
+  int minimo = linea().fine_linea;
   for (const Tratto& t : lenti) {
     if (t.a - t.da < lunghezza) continue;
     minimo = std::min(minimo, std::max(0, t.da - inizio) + std::max(0, inizio + lunghezza - t.a));
@@ -111,13 +163,13 @@ int lunghezza_min(int grado) { return grado >= 4 ? 100 : (grado == 3 ? 200 : 400
 int lunghezza_max(int grado) { return grado == 5 ? 600 : (grado == 4 ? 900 : lunghezza_massima); }
 
 struct Tracciato {
-  std::array<char, numero_curve> lato{};
-  std::array<int, numero_curve> grado{};
-  std::array<int, numero_curve> lunghezza{};
-  std::array<int, numero_curve> rettilineo{};  // straight after curve j, up to curve j + 1
+  std::vector<char> lato = std::vector<char>(numero_curve());
+  std::vector<int> grado = std::vector<int>(numero_curve());
+  std::vector<int> lunghezza = std::vector<int>(numero_curve());
+  std::vector<int> rettilineo = std::vector<int>(numero_curve());  // after curve j, to j + 1
 
   int inizio(int j) const {
-    int s = inizio_primo;
+    int s = inizio_primo();
     for (int q = 0; q < j; ++q) s += lunghezza[q] + rettilineo[q];
     return s;
   }
@@ -153,7 +205,7 @@ const Tabelle& tabelle() {
 
 struct Esito {
   complesso fine;
-  std::array<complesso, numero_curve> direzione;  // step vector after curve j
+  std::vector<complesso> direzione = std::vector<complesso>(numero_curve());  // after curve j
 };
 
 // Closed-form plan: straights add n steps, curves add the geometric sum of rotated steps.
@@ -161,8 +213,8 @@ Esito valuta(const Tracciato& t) {
   Esito e{};
   complesso p(0.0, 1.0), d(0.0, 1.0);
   int i = 1;
-  int s = inizio_primo;
-  for (int j = 0; j < numero_curve; ++j) {
+  int s = inizio_primo();
+  for (int j = 0; j < numero_curve(); ++j) {
     p += static_cast<double>(s - i) * d;
     const int l = t.lunghezza[j];
     const int lato = t.lato[j] == 'd' ? 0 : 1;
@@ -172,41 +224,29 @@ Esito valuta(const Tracciato& t) {
     e.direzione[j] = d;
     s = i + t.rettilineo[j];
   }
-  p += static_cast<double>(ultimo_punto - i) * d;
+  p += static_cast<double>(ultimo_punto() - i) * d;
   e.fine = p;
   return e;
 }
 
-struct Piano {
-  std::vector<double> x, y;
+struct Punto {
+  double x, y;
 };
 
-// The plan exactly as the line reader computes it, step by step.
-Piano integra(const Tracciato& t) {
-  Piano pn;
-  pn.x.assign(ultimo_punto + 1, 0.0);
-  pn.y.assign(ultimo_punto + 1, 0.0);
-  pn.y[1] = 1.0;
-  int i = 2;
-  auto dritto = [&] {
-    const double dx = pn.x[i - 1] - pn.x[i - 2], dy = pn.y[i - 1] - pn.y[i - 2];
-    pn.x[i] = pn.x[i - 1] + dx;
-    pn.y[i] = pn.y[i - 1] + dy;
-    ++i;
-  };
-  for (int j = 0; j < numero_curve; ++j) {
-    const int s = t.inizio(j), l = t.lunghezza[j];
-    const double k = t.k(j);
-    while (i <= s) dritto();
-    while (i <= s + l) {
-      const double dx = pn.x[i - 1] - pn.x[i - 2], dy = pn.y[i - 1] - pn.y[i - 2];
-      pn.x[i] = pn.x[i - 1] + dx + k * dy;
-      pn.y[i] = pn.y[i - 1] + dy - k * dx;
-      ++i;
-    }
+// The plan exactly as the line reader computes it, by the package's own plan stepping; the
+// point at metre `metro`.
+Punto integra(const Tracciato& t, int metro) {
+  TabellaLinea tabella;
+  tabella.crea(ultimo_punto() + 2);
+  inizia_piano(tabella);
+  std::int32_t i = 2;
+  for (int j = 0; j < numero_curve(); ++j) {
+    const int s = t.inizio(j);
+    estendi_piano(tabella, i, s, 0);
+    estendi_piano(tabella, i, s + t.lunghezza[j], t.k(j));
   }
-  while (i <= ultimo_punto) dritto();
-  return pn;
+  estendi_piano(tabella, i, ultimo_punto(), 0);
+  return {tabella.valore(metro, 0), tabella.valore(metro, 1)};
 }
 
 // Heading measured clockwise from +y, in radians.
@@ -219,21 +259,22 @@ constexpr double scarto_rotta_finale = 0.4;
 // Penalty for leaving the plausible shape; zero when the layout is acceptable.
 double penalita(const Tracciato& t, const Esito& e) {
   double p = 0.0;
-  for (int j = 1; j < numero_curve; ++j) {
+  for (int j = 1; j < numero_curve(); ++j) {
     const double scarto = std::abs(rotta(e.direzione[j]) - rotta_meta);
     if (scarto > scarto_rotta) p += 2000.0 + 20000.0 * (scarto - scarto_rotta);
   }
   // The plan runs on straight well past the end of the line: keep that last long straight
   // close to the general direction.
-  const double scarto_finale = std::abs(rotta(e.direzione[numero_curve - 1]) - rotta_meta);
+  const double scarto_finale = std::abs(rotta(e.direzione[numero_curve() - 1]) - rotta_meta);
   if (scarto_finale > scarto_rotta_finale)
     p += 2000.0 + 20000.0 * (scarto_finale - scarto_rotta_finale);
   int serie = 1;
-  for (int j = 1; j < numero_curve; ++j) {
+  for (int j = 1; j < numero_curve(); ++j) {
     serie = t.lato[j] == t.lato[j - 1] ? serie + 1 : 1;
     if (serie > 3) p += 3000.0;
   }
-  for (int j = 0, s = inizio_primo; j < numero_curve; s += t.lunghezza[j] + t.rettilineo[j], ++j) {
+  for (int j = 0, s = inizio_primo(); j < numero_curve();
+       s += t.lunghezza[j] + t.rettilineo[j], ++j) {
     if (t.grado[j] != 5) continue;
     const int fuori = fuori_tratto_lento(s, t.lunghezza[j]);
     if (fuori > 0) p += 2000.0 + 5.0 * fuori;
@@ -243,7 +284,7 @@ double penalita(const Tracciato& t, const Esito& e) {
 
 bool lunghezze_valide(const Tracciato& t) {
   bool cento = false, massima = false;
-  for (int j = 2; j < numero_curve; ++j) {
+  for (int j = 2; j < numero_curve(); ++j) {
     if (t.lunghezza[j] < lunghezza_min(t.grado[j]) || t.lunghezza[j] > lunghezza_max(t.grado[j]))
       return false;
     cento = cento || t.lunghezza[j] == 100;
@@ -253,8 +294,8 @@ bool lunghezze_valide(const Tracciato& t) {
 }
 
 bool rettilinei_validi(const Tracciato& t) {
-  if (t.inizio(numero_curve - 1) != inizio_ultimo) return false;
-  for (int j = 1; j < numero_curve - 1; ++j)
+  if (t.inizio(numero_curve() - 1) != inizio_ultimo()) return false;
+  for (int j = 1; j < numero_curve() - 1; ++j)
     if (t.rettilineo[j] < rettilineo_minimo || t.rettilineo[j] > rettilineo_massimo) return false;
   return true;
 }
@@ -273,26 +314,29 @@ struct Caso {
 
 Tracciato tracciato_iniziale(Caso& caso) {
   Tracciato t;
-  t.lato[0] = 'd';
-  t.grado[0] = 5;
-  t.lunghezza[0] = 600;
-  t.lato[1] = 's';
-  t.grado[1] = 5;
-  t.lunghezza[1] = 800;
-  t.rettilineo[0] = 100;
-  // The other 37: 21 right and 16 left; 3 of grade 2, 16 of grade 3, 17 of grade 4, 1 of 5.
-  std::vector<char> lati(21, 'd');
-  lati.insert(lati.end(), 16, 's');
-  std::vector<int> gradi(3, 2);
-  gradi.insert(gradi.end(), 16, 3);
-  gradi.insert(gradi.end(), 17, 4);
-  gradi.push_back(5);
+  // The first two curves stay as the embedded line has them; the others keep only how many
+  // there are of each side and each grade.
+  const std::vector<Curva>& curve = linea().curve;
+  for (int j = 0; j < 2; ++j) {
+    t.lato[j] = curve[j].lato;
+    t.grado[j] = curve[j].grado;
+    t.lunghezza[j] = curve[j].lunghezza;
+  }
+  t.rettilineo[0] = curve[1].inizio - curve[0].inizio - curve[0].lunghezza;
+  std::vector<char> lati;
+  std::vector<int> gradi;
+  for (std::size_t j = 2; j < curve.size(); ++j) {
+    lati.push_back(curve[j].lato);
+    gradi.push_back(curve[j].grado);
+  }
+  std::sort(lati.begin(), lati.end());
+  std::sort(gradi.begin(), gradi.end());
   for (int n = static_cast<int>(lati.size()) - 1; n > 0; --n)
     std::swap(lati[n], lati[caso.intero(n + 1)]);
   for (int n = static_cast<int>(gradi.size()) - 1; n > 0; --n)
     std::swap(gradi[n], gradi[caso.intero(n + 1)]);
   bool cento = false, massima = false;
-  for (int j = 2; j < numero_curve; ++j) {
+  for (int j = 2; j < numero_curve(); ++j) {
     t.lato[j] = lati[j - 2];
     t.grado[j] = gradi[j - 2];
     const int lo = lunghezza_min(t.grado[j]) / passo, hi = lunghezza_max(t.grado[j]) / passo;
@@ -306,15 +350,15 @@ Tracciato tracciato_iniziale(Caso& caso) {
     }
   }
   // Spread the straights evenly so that the last curve starts where it must.
-  int somma = inizio_ultimo - inizio_primo - t.lunghezza[0] - t.rettilineo[0];
-  for (int j = 1; j < numero_curve - 1; ++j) somma -= t.lunghezza[j];
-  const int gap = numero_curve - 2;
-  for (int j = 1; j < numero_curve - 1; ++j) {
+  int somma = inizio_ultimo() - inizio_primo() - t.lunghezza[0] - t.rettilineo[0];
+  for (int j = 1; j < numero_curve() - 1; ++j) somma -= t.lunghezza[j];
+  const int gap = numero_curve() - 2;
+  for (int j = 1; j < numero_curve() - 1; ++j) {
     const int resto = gap - (j - 1);
     t.rettilineo[j] = passo * ((somma / passo) / resto);
     somma -= t.rettilineo[j];
   }
-  t.rettilineo[numero_curve - 1] = 0;
+  t.rettilineo[numero_curve() - 1] = 0;
   return t;
 }
 
@@ -322,7 +366,7 @@ Tracciato tracciato_iniziale(Caso& caso) {
 // a gap, or two curves exchanging their side or their grade.
 bool mossa(Tracciato& t, Caso& caso) {
   const int tipo = caso.intero(10);
-  const int ng = numero_curve - 2;  // movable gaps 1 .. 37
+  const int ng = numero_curve() - 2;  // movable gaps 1 .. 37
   if (tipo < 5) {
     const int a = 1 + caso.intero(ng), b = 1 + caso.intero(ng);
     if (a == b) return false;
@@ -330,17 +374,17 @@ bool mossa(Tracciato& t, Caso& caso) {
     t.rettilineo[a] -= m;
     t.rettilineo[b] += m;
   } else if (tipo < 8) {
-    const int j = 2 + caso.intero(numero_curve - 2);
+    const int j = 2 + caso.intero(numero_curve() - 2);
     const int delta = passo * (caso.intero(2) == 0 ? -1 : 1) * (1 + caso.intero(3));
     t.lunghezza[j] += delta;
     // The last curve's start is fixed; any other length change is paid by some straight.
-    if (j < numero_curve - 1) t.rettilineo[1 + caso.intero(ng)] -= delta;
+    if (j < numero_curve() - 1) t.rettilineo[1 + caso.intero(ng)] -= delta;
   } else if (tipo < 9) {
-    const int a = 2 + caso.intero(numero_curve - 2), b = 2 + caso.intero(numero_curve - 2);
+    const int a = 2 + caso.intero(numero_curve() - 2), b = 2 + caso.intero(numero_curve() - 2);
     if (t.lato[a] == t.lato[b]) return false;
     std::swap(t.lato[a], t.lato[b]);
   } else {
-    const int a = 2 + caso.intero(numero_curve - 2), b = 2 + caso.intero(numero_curve - 2);
+    const int a = 2 + caso.intero(numero_curve() - 2), b = 2 + caso.intero(numero_curve() - 2);
     if (t.grado[a] == t.grado[b]) return false;
     std::swap(t.grado[a], t.grado[b]);
     if (caso.intero(2) == 0) std::swap(t.lunghezza[a], t.lunghezza[b]);
@@ -420,8 +464,8 @@ struct Errore {
 };
 
 Errore errore_esatto(const Tracciato& t) {
-  const Piano pn = integra(t);
-  return {pn.x[ultimo_punto] - meta_x, pn.y[ultimo_punto] - meta_y};
+  const Punto fine = integra(t, ultimo_punto());
+  return {fine.x - meta_x, fine.y - meta_y};
 }
 
 bool affina(Tracciato& t) {
@@ -430,10 +474,10 @@ bool affina(Tracciato& t) {
   // Only straights past the last grade-5 curve move, so that no sharp curve leaves its
   // slow stretch.
   int primo = 1;
-  for (int j = 2; j < numero_curve; ++j)
+  for (int j = 2; j < numero_curve(); ++j)
     if (t.grado[j] == 5) primo = std::max(primo, j);
   std::vector<int> a, b;
-  for (int j = primo; j < numero_curve - 1 && a.size() + b.size() < 24; ++j)
+  for (int j = primo; j < numero_curve() - 1 && a.size() + b.size() < 24; ++j)
     (j % 2 ? a : b).push_back(j);
   std::vector<complesso> va, vb;
   for (int j : a) va.push_back(e.direzione[j]);
@@ -501,9 +545,43 @@ std::string riga(const Tracciato& t, int j) {
          std::to_string(t.inizio(j)) + ",  " + std::to_string(t.lunghezza[j]);
 }
 
+// The embedded curve records, as the search sees them.
+Tracciato tracciato_incorporato() {
+  Tracciato t;
+  const std::vector<Curva>& curve = linea().curve;
+  for (int j = 0; j < numero_curve(); ++j) {
+    t.lato[j] = curve[j].lato;
+    t.grado[j] = curve[j].grado;
+    t.lunghezza[j] = curve[j].lunghezza;
+    t.rettilineo[j] =
+        j + 1 < numero_curve() ? curve[j + 1].inizio - curve[j].inizio - curve[j].lunghezza : 0;
+  }
+  return t;
+}
+
+// The embedded curves, stepped here as in the search, end where the line reader's plan ends
+// and within a centimetre of the surveyed end point.
+int verifica() {
+  const Tracciato t = tracciato_incorporato();
+  const Punto fine = integra(t, ultimo_punto());
+  const Errore err = errore_esatto(t);
+  std::printf("embedded curves: %d, point %d: (%.4f, %.4f), line reader's plan: (%.4f, %.4f)\n",
+              numero_curve(), ultimo_punto(), fine.x, fine.y, linea().fine_x, linea().fine_y);
+  const bool uguale = fine.x == linea().fine_x && fine.y == linea().fine_y;
+  const bool vicino = err.massimo() < 0.01;
+  if (!uguale) std::printf("the search's stepping differs from the line reader's\n");
+  if (!vicino) std::printf("the end point is %.4f m away from the surveyed one\n", err.massimo());
+  return uguale && vicino ? 0 : 1;
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]) == "--verifica") return verifica();
+  if (argc != 1) {
+    std::fprintf(stderr, "uso: cerca_curve [--verifica]\n");
+    return 2;
+  }
   const auto avvio = std::chrono::steady_clock::now();
   const long passi = 3000000;
   for (std::uint64_t seme = 1; seme <= 50; ++seme) {
@@ -516,14 +594,15 @@ int main() {
     if (pen > 0.0 || resto > 20.0) continue;
     if (!affina(t)) continue;
 
-    const Piano pn = integra(t);
+    const Punto p1250 = integra(t, 1250);
+    const Punto fine = integra(t, ultimo_punto());
     std::printf("\n");
-    for (int j = 0; j < numero_curve; ++j) std::printf("\"%s\",\n", riga(t, j).c_str());
-    std::printf("\npoint 1250: (%.4f, %.4f)\n", pn.x[1250], pn.y[1250]);
-    std::printf("point %d: (%.4f, %.4f)\n", ultimo_punto, pn.x[ultimo_punto], pn.y[ultimo_punto]);
+    for (int j = 0; j < numero_curve(); ++j) std::printf("\"%s\",\n", riga(t, j).c_str());
+    std::printf("\npoint 1250: (%.4f, %.4f)\n", p1250.x, p1250.y);
+    std::printf("point %d: (%.4f, %.4f)\n", ultimo_punto(), fine.x, fine.y);
     std::printf("headings after each curve (deg):");
     const Esito ef = valuta(t);
-    for (int j = 0; j < numero_curve; ++j)
+    for (int j = 0; j < numero_curve(); ++j)
       std::printf(" %.0f", rotta(ef.direzione[j]) * 180.0 / std::numbers::pi);
     std::printf("\n");
     const double secondi =
