@@ -23,6 +23,7 @@
 #include "output/finitura.h"
 #include "scenario/scrittore_testi.h"
 #include "scenario/testi.h"
+#include "tests/testi_prova.h"
 
 namespace {
 
@@ -107,18 +108,8 @@ Testi testi_incorporati() {
 // A line of 993000 m with a few curves and gradients, and a short train on it
 // with signals every 10 km and one slow-down at 30 km/h.
 Testi testi_lunghi() {
-  std::vector<std::string> linea = {
-      "[generale]",
-      "lunghezza percorso,    993000",
-      "progressiva chilometrica uno,    0,    100800,    1",
-      "progressiva chilometrica due,    500000,    600000,    0",
-      "progressiva chilometrica tre,    0,    0,    0",
-      "sfondo uno,    1",
-      "sfondo due,    0",
-      "sfondo tre,    0",
-      "ripetizione segnali 4 codici,    0    ,0",
-      "[curve]",
-  };
+  std::vector<std::string> linea =
+      prova::generale(993000, {"0,    100800,    1", "500000,    600000,    0", "0,    0,    0"});
   const char* curve[] = {"curvad4", "curvas3", "curvad5", "curvas2"};
   for (int i = 0; i < 40; ++i) {
     linea.push_back(std::string(curve[i % 4]) + ",  " + std::to_string(10000 + i * 24000) + ",  " +

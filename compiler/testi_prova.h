@@ -1,5 +1,4 @@
-// Small description texts for the reader tests, compiled in an archive held
-// in memory.
+// The reader tests' texts compiled in an archive held in memory.
 #pragma once
 
 #include <string>
@@ -8,40 +7,9 @@
 #include "compiler/memorizza_dati.h"
 #include "model/archivio_memoria.h"
 #include "model/pacchetto.h"
+#include "tests/testi_prova.h"
 
 namespace progetto1::prova {
-
-using Righe = std::vector<std::string>;
-
-inline std::string unisci(const Righe& righe, const std::string& a_capo = "\r\n") {
-  std::string testo;
-  for (const std::string& r : righe) testo += r + a_capo;
-  return testo;
-}
-
-// A general section for a line of `lunghezza` metres, the heading of the
-// next section included.
-inline Righe generale(long lunghezza = 10000) {
-  return {
-      "[generale]",
-      "lunghezza percorso,    " + std::to_string(lunghezza),
-      "progressiva chilometrica uno,    0,    100800,    1",
-      "progressiva chilometrica due,    100800,    190300,    1",
-      "progressiva chilometrica tre,    0,    0,    0",
-      "sfondo uno,    1",
-      "sfondo due,    0",
-      "sfondo tre,    0",
-      "ripetizione segnali 4 codici,    0    ,0",
-      "[curve]",
-  };
-}
-
-inline Righe piu(Righe a, const Righe& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-inline Righe treno_minimo() { return {"[generale]", "numero vetture,    14", "[fine]"}; }
 
 struct Esito {
   Pacchetto p;

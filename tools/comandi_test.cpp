@@ -33,16 +33,8 @@ std::string citato(const fs::path& p) {
   return s;
 }
 
-class Strumento : public prova::CartellaProva {
+class Strumento : public prova::CartellaCompilazione {
  protected:
-  void SetUp() override {
-    CartellaProva::SetUp();
-    uscita_ = cartella_ / "uscita";
-    fs::create_directories(uscita_);
-    linea_ = cartella_ / "linea.txt";
-    treno_ = cartella_ / "treno.txt";
-  }
-
   // The built program, with its standard output and error captured.
   Esito esegui_programma(const std::vector<std::string>& argomenti) {
     std::string comando = citato(P1_SCENARIO);
@@ -94,10 +86,6 @@ class Strumento : public prova::CartellaProva {
     scrivi(uscita_ / "Prova_11.sim", "vecchie stazioni");
     scrivi(uscita_ / "Prova_11.dat", "vecchie celle");
   }
-
-  fs::path uscita_;
-  fs::path linea_;
-  fs::path treno_;
 };
 
 // ---- help and usage ----------------------------------------------------------

@@ -143,14 +143,10 @@ std::vector<Caso> casi() {
   };
 }
 
-class Ostili : public prova::CartellaProva {
+class Ostili : public prova::CartellaCompilazione {
  protected:
   void SetUp() override {
-    CartellaProva::SetUp();
-    uscita_ = cartella_ / "uscita";
-    fs::create_directories(uscita_);
-    linea_ = cartella_ / "linea.txt";
-    treno_ = cartella_ / "treno.txt";
+    CartellaCompilazione::SetUp();
     // A good compile already stands in the output folder.
     scrivi(linea_, unisci(prova::linea_prova()));
     scrivi(treno_, unisci(prova::treno_prova()));
@@ -165,7 +161,6 @@ class Ostili : public prova::CartellaProva {
             uscita_.string(), "--json"};
   }
 
-  fs::path uscita_, linea_, treno_;
   std::map<std::string, std::string> buona_;
 };
 

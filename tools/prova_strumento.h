@@ -11,45 +11,33 @@
 #include <string>
 #include <vector>
 
+#include "tests/testi_prova.h"
 #include "tools/comandi.h"
 
 namespace progetto1::strumento::prova {
 
 namespace fs = std::filesystem;
 
-using Righe = std::vector<std::string>;
-
-inline std::string unisci(const Righe& righe) {
-  std::string t;
-  for (const std::string& r : righe) t += r + "\r\n";
-  return t;
-}
+using progetto1::prova::Righe;
+using progetto1::prova::unisci;
 
 // A line of 5000 m with one curve, two gradients, a speed board and a sign.
 inline Righe linea_prova() {
-  return {
-      "[generale]",
-      "lunghezza percorso,    5000",
-      "progressiva chilometrica uno,    0,    0,    0",
-      "progressiva chilometrica due,    0,    0,    0",
-      "progressiva chilometrica tre,    0,    0,    0",
-      "sfondo uno,    1",
-      "sfondo due,    0",
-      "sfondo tre,    0",
-      "ripetizione segnali 4 codici,    0    ,0",
-      "[curve]",
-      "curvad4,  1000,  500",
-      "[pendenze]",
-      "pendenza,   0,    0",
-      "pendenza,   2000,   5",
-      "[montagne]",
-      "montagna,   3000,  3600,  11",
-      "[cartelli]",
-      "indicatori_vmax,  700,  90,  110,  110,  0,  ,  ,  ,  0",
-      "[indicazioni]",
-      "cartello_indicatore,  1500,   (PL km)(1+500)",
-      "[fine]",
-  };
+  return progetto1::prova::piu(
+      progetto1::prova::generale(5000, progetto1::prova::kSenzaProgressive),
+      {
+          "curvad4,  1000,  500",
+          "[pendenze]",
+          "pendenza,   0,    0",
+          "pendenza,   2000,   5",
+          "[montagne]",
+          "montagna,   3000,  3600,  11",
+          "[cartelli]",
+          "indicatori_vmax,  700,  90,  110,  110,  0,  ,  ,  ,  0",
+          "[indicazioni]",
+          "cartello_indicatore,  1500,   (PL km)(1+500)",
+          "[fine]",
+      });
 }
 
 // A train with two stations (the second name needs escaping in XML) and one
@@ -165,6 +153,21 @@ class CartellaProva : public ::testing::Test {
   }
 
   fs::path cartella_;
+};
+
+// A fresh folder with an output folder in it and the paths of the two texts
+// a compile reads.
+class CartellaCompilazione : public CartellaProva {
+ protected:
+  void SetUp() override {
+    CartellaProva::SetUp();
+    uscita_ = cartella_ / "uscita";
+    fs::create_directories(uscita_);
+    linea_ = cartella_ / "linea.txt";
+    treno_ = cartella_ / "treno.txt";
+  }
+
+  fs::path uscita_, linea_, treno_;
 };
 
 }  // namespace progetto1::strumento::prova
