@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tools/compilazione.h"
 #include "tools/prova_strumento.h"
 #include "tools/xml_prova.h"
 
@@ -13,11 +12,7 @@ namespace progetto1::strumento {
 namespace {
 
 using prova::analizza_xml;
-
-TEST(TestoXml, CaratteriSpecialiEControllo) {
-  EXPECT_EQ(testo_xml("A & B <C> \"d\" 'e'\x01 \xC3\xA0"),
-            "A &amp; B &lt;C&gt; &quot;d&quot; &apos;e&apos;? \xC3\xA0");
-}
+using prova::dati_prova;
 
 TEST(ControlloXml, RiconosceDocumentiMalformati) {
   struct Caso {
@@ -43,38 +38,8 @@ TEST(ControlloXml, RiconosceDocumentiMalformati) {
   EXPECT_EQ(analizza_xml("<a><text>t &amp; u</text></a>").testi, std::vector<std::string>{"t & u"});
 }
 
-DatiMappa dati_prova(bool con_piano) {
-  const EsitoCompilazione e =
-      compila(prova::unisci(prova::linea_prova()), prova::unisci(prova::treno_prova()), "Prova",
-              "11", con_piano);
-  EXPECT_EQ(e.codice_errore, 0);
-  DatiMappa d;
-  d.nome_linea = "Prova";
-  d.numero_treno = "11";
-  for (const FileUscita& f : e.file) {
-    if (f.first == "Prova_linea.dat") d.piano = decodifica_piano(f.second);
-    if (f.first == "Prova_11.sim") d.stazioni = decodifica_stazioni(f.second);
-    if (f.first == "Prova_11.dat") d.celle = decodifica_celle(f.second);
-  }
-  return d;
-}
-
 bool nominato(const prova::AnalisiXml& a, const std::string& testo) {
   return std::find(a.testi.begin(), a.testi.end(), testo) != a.testi.end();
-}
-
-TEST(Mappa, StazioniDellaLinea) {
-  const DatiMappa d = dati_prova(true);
-  const std::vector<StazioneMappa> s = stazioni_della_linea(d.stazioni, d.celle);
-  ASSERT_EQ(s.size(), 2u);
-  EXPECT_EQ(s[0].nome, "Alfa");
-  EXPECT_EQ(s[0].posizione, 1000);
-  EXPECT_EQ(s[0].categoria, 4);
-  EXPECT_EQ(s[0].inizio_zona, 850);
-  EXPECT_EQ(s[0].fine_zona, 1150);
-  EXPECT_EQ(s[0].orario, 8 * 3600);
-  EXPECT_EQ(s[1].nome, "Beta & <Gamma>");
-  EXPECT_EQ(s[1].slot, 2);
 }
 
 TEST(Mappa, PiantaEProfiloBenFormatiConOgniStazione) {
@@ -99,21 +64,6 @@ TEST(Mappa, SenzaPianoSoloIlProfilo) {
   EXPECT_TRUE(nominato(a, "Beta & <Gamma>"));
   EXPECT_FALSE(nominato(a, "Pianta della linea (vista dall'alto)"));
   EXPECT_TRUE(nominato(a, "Profilo lungo la linea"));
-}
-
-TEST(Mappa, PianoDiUnAltraCompilazioneNonCompatibile) {
-  const DatiMappa d = dati_prova(true);
-  ASSERT_TRUE(d.piano.has_value());
-  EXPECT_TRUE(piano_compatibile(*d.piano, d.stazioni, d.celle));
-
-  Piano corto = *d.piano;
-  corto.x.resize(corto.x.size() - 1000);
-  corto.y.resize(corto.y.size() - 1000);
-  EXPECT_FALSE(piano_compatibile(corto, d.stazioni, d.celle));
-
-  std::vector<cella> altre = d.celle;
-  altre.resize(altre.size() + 20);
-  EXPECT_FALSE(piano_compatibile(*d.piano, d.stazioni, altre));
 }
 
 TEST(Mappa, PuntiDelPianoNonNumericiSaltati) {

@@ -13,6 +13,9 @@
 
 #include "tests/testi_prova.h"
 #include "tools/comandi.h"
+#include "tools/compilazione.h"
+#include "tools/decodifica.h"
+#include "tools/elementi_linea.h"
 
 namespace progetto1::strumento::prova {
 
@@ -93,6 +96,23 @@ inline Righe linea_senza_generale() {
   Righe r = linea_prova();
   r.erase(r.begin());
   return r;
+}
+
+// The decoded files of the test line and train, compiled with or without the plan.
+inline DatiMappa dati_prova(bool con_piano) {
+  const EsitoCompilazione e =
+      compila(prova::unisci(prova::linea_prova()), prova::unisci(prova::treno_prova()), "Prova",
+              "11", con_piano);
+  EXPECT_EQ(e.codice_errore, 0);
+  DatiMappa d;
+  d.nome_linea = "Prova";
+  d.numero_treno = "11";
+  for (const FileUscita& f : e.file) {
+    if (f.first == "Prova_linea.dat") d.piano = decodifica_piano(f.second);
+    if (f.first == "Prova_11.sim") d.stazioni = decodifica_stazioni(f.second);
+    if (f.first == "Prova_11.dat") d.celle = decodifica_celle(f.second);
+  }
+  return d;
 }
 
 // The tool run in-process, with its standard output and error captured.
