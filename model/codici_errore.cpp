@@ -104,7 +104,7 @@ const VoceErrore* voce_errore(std::int32_t n) {
 const VoceErrore& voce_errore(CodiceErrore c) {
   const VoceErrore* v = voce_errore(numero(c));
   // A code declared without its meaning is a fault of this table.
-  if (v == nullptr) throw Guasto(51, "Errore interno");
+  if (v == nullptr) throw Guasto::errore_interno();
   return *v;
 }
 

@@ -24,6 +24,9 @@ class Guasto : public std::runtime_error {
   static Guasto file_non_trovato(const std::string& nome) {
     return {53, "File non trovato: " + nome};
   }
+  // A fault of the package itself, never of the scenario: a record written
+  // with another size than its layout declares, a code without its meaning.
+  static Guasto errore_interno() { return {51, "Errore interno"}; }
   static Guasto input_oltre_fine() { return {62, "Input oltre la fine del file"}; }
   static Guasto accesso_file(const std::string& nome) {
     return {75, "Errore di accesso al percorso/file: " + nome};

@@ -10,10 +10,6 @@ namespace progetto1 {
 
 namespace {
 
-// The writers below compute the size of what they write beforehand; a
-// mismatch is a fault of the writer itself, never of the scenario.
-Guasto errore_interno() { return {51, "Errore interno"}; }
-
 // Appends little-endian fields one at a time.
 class Uscita {
  public:
@@ -53,7 +49,7 @@ std::size_t byte_valore(TipoValore tipo) { return kByteEtichetta + byte_dato(tip
 void scrivi_cella(std::string& uscita, const cella& c) {
   const std::size_t inizio = uscita.size();
   Uscita(uscita).record(c, kCampiCella);
-  if (uscita.size() - inizio != kByteCella) throw errore_interno();
+  if (uscita.size() - inizio != kByteCella) throw Guasto::errore_interno();
 }
 
 void scrivi_stazione(std::string& uscita, const stazione& s) {
@@ -62,7 +58,8 @@ void scrivi_stazione(std::string& uscita, const stazione& s) {
   }
   const std::size_t inizio = uscita.size();
   Uscita(uscita).record(s, kCampiStazione);
-  if (uscita.size() - inizio != kByteStazioneSenzaTesto + s.testo.size()) throw errore_interno();
+  if (uscita.size() - inizio != kByteStazioneSenzaTesto + s.testo.size())
+    throw Guasto::errore_interno();
 }
 
 std::string byte_tabella_linea(const TabellaLinea& tabella) {
@@ -91,7 +88,7 @@ std::string byte_tabella_linea(const TabellaLinea& tabella) {
       }
     }
   }
-  if (p != byte.data() + byte.size()) throw errore_interno();
+  if (p != byte.data() + byte.size()) throw Guasto::errore_interno();
   return byte;
 }
 
