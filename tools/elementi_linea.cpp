@@ -13,6 +13,13 @@ namespace progetto1::strumento {
 
 namespace {
 
+// Appends v at m to the runs, opening a new run where the value changes.
+void prolunga(std::vector<TrattoCostante>& tratti, long m, int v) {
+  if (!tratti.empty() && tratti.back().valore == v) return;
+  if (!tratti.empty()) tratti.back().a = m;
+  tratti.push_back({m, m, v});
+}
+
 std::string testo_slot(const std::vector<stazione>& slot, long i) {
   if (i < 0 || i >= static_cast<long>(slot.size())) return "";
   return da_cp1252(slot[static_cast<std::size_t>(i)].testo);
@@ -93,6 +100,20 @@ ElementiLinea raccogli_elementi(const DatiMappa& d) {
   for (const StazioneMappa& s : l.stazioni) piu_lontano = std::max(piu_lontano, s.posizione);
   l.fine_disegno = std::max({l.lunghezza, piu_lontano + 500, 1000L});
   l.fine_disegno = std::min(l.fine_disegno, std::max(fine_celle, 1000L));
+
+  l.quote.emplace_back(0, 0.0);
+  double q = 0;
+  for (long c = 1; c <= ultima && inizio_cella(c) < l.fine_disegno; ++c) {
+    const cella& x = d.celle[static_cast<std::size_t>(c)];
+    const long m = inizio_cella(c);
+    prolunga(l.pendenze, m, static_cast<int>(x.pendenza) - 100);
+    prolunga(l.limiti, m, x.vel_limite * kPassoVelocita);
+    q += (static_cast<double>(x.pendenza) - 100.0) * 0.05;
+    l.quote.emplace_back(m + kMetriCella, q);
+  }
+  for (auto* tratti : {&l.pendenze, &l.limiti}) {
+    if (!tratti->empty()) tratti->back().a = l.fine_disegno;
+  }
   return l;
 }
 

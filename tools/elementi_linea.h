@@ -48,6 +48,13 @@ struct RallentamentoLinea {
   int velocita = 0;
 };
 
+// A run of cells with the same value, [da, a) in metres.
+struct TrattoCostante {
+  long da = 0;
+  long a = 0;
+  int valore = 0;
+};
+
 struct ElementiLinea {
   std::vector<StazioneMappa> stazioni;
   std::vector<ElementoLinea> segnali;
@@ -59,6 +66,13 @@ struct ElementiLinea {
   std::vector<std::pair<long, long>> montagne;  // [inizio, fine) in metres
   long lunghezza = 0;                           // declared line length
   long fine_disegno = 0;                        // the farthest point worth drawing
+
+  // Along the cells that begin before fine_disegno; the last run ends there.
+  std::vector<TrattoCostante> pendenze;  // the gradient in per mille, positive uphill
+  std::vector<TrattoCostante> limiti;    // the train's speed limit in km/h
+  // The height relative to the origin at the end of each cell, from the
+  // gradients, after (0, 0).
+  std::vector<std::pair<long, double>> quote;
 };
 
 ElementiLinea raccogli_elementi(const DatiMappa& d);

@@ -59,6 +59,31 @@ TEST(ElementiLinea, OgniElementoConLaSuaCellaELaSuaDescrizione) {
   EXPECT_EQ(descrizione_stazione(l.stazioni[0]), "Alfa, 1,00 km, categoria 4, orario 8:00");
 }
 
+// The gradient 5 from 2000 m and the speed 100 from 1000 m start in the cell
+// before their standard cell, as the readers fill them; the drawn part ends at
+// the line's length.
+TEST(ElementiLinea, PendenzeLimitiEQuote) {
+  const ElementiLinea l = raccogli_elementi(dati_prova(true));
+  ASSERT_EQ(l.fine_disegno, 5000);
+  ASSERT_EQ(l.pendenze.size(), 2u);
+  EXPECT_EQ(l.pendenze[0].da, 0);
+  EXPECT_EQ(l.pendenze[0].a, 1950);
+  EXPECT_EQ(l.pendenze[0].valore, 0);
+  EXPECT_EQ(l.pendenze[1].da, 1950);
+  EXPECT_EQ(l.pendenze[1].a, 5000);
+  EXPECT_EQ(l.pendenze[1].valore, 5);
+  ASSERT_EQ(l.limiti.size(), 2u);
+  EXPECT_EQ(l.limiti[0].valore, 60);
+  EXPECT_EQ(l.limiti[1].da, 950);
+  EXPECT_EQ(l.limiti[1].valore, 100);
+  EXPECT_EQ(l.limiti[1].a, 5000);
+  // 61 cells of 5 per mille, 0.25 m each.
+  ASSERT_EQ(l.quote.size(), 101u);
+  EXPECT_EQ(l.quote.front(), (std::pair<long, double>{0, 0.0}));
+  EXPECT_EQ(l.quote.back().first, 5000);
+  EXPECT_DOUBLE_EQ(l.quote.back().second, 15.25);
+}
+
 TEST(ElementiLinea, Chilometri) {
   EXPECT_EQ(km(30400, 2), "30,40");
   EXPECT_EQ(km(-20, 1), "0,0");  // no "-0"

@@ -24,7 +24,7 @@ std::string disegna_mappa(const DatiMappa& d) {
     legenda_profilo(corpo, y + 6);
     y += 30;
   }
-  const double altezza = disegna_profilo(corpo, d, l, y + 10);
+  const double altezza = disegna_profilo(corpo, l, y + 10);
 
   std::string titolo = "Linea " + d.nome_linea + " · treno " + d.numero_treno;
   std::string sottotitolo = km(static_cast<double>(l.lunghezza), 1) + " km · " +

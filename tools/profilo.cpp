@@ -15,7 +15,7 @@ namespace {
 
 class DisegnoProfilo {
  public:
-  DisegnoProfilo(const DatiMappa& d, const ElementiLinea& l) : d_(d), l_(l) {}
+  explicit DisegnoProfilo(const ElementiLinea& l) : l_(l) {}
 
   double disegna(Svg& s, double top) {
     s.testo(kSinistra, top + 4, "Profilo lungo la linea",
@@ -74,16 +74,6 @@ class DisegnoProfilo {
     return kSinistra + f * (kDestraProfilo - kSinistra);
   }
 
-  // Cells 1 to the last one drawn, each with its position.
-  template <typename F>
-  void per_cella(F f) const {
-    const long ultima = static_cast<long>(d_.celle.size()) - 1;
-    for (long c = 1; c <= ultima; ++c) {
-      if (inizio_cella(c) >= l_.fine_disegno) break;
-      f(c, d_.celle[static_cast<std::size_t>(c)]);
-    }
-  }
-
   void cornice(Svg& s, double y, double h, const std::string& titolo) const {
     s.rettangolo(kSinistra, y, kDestraProfilo - kSinistra, h, "fill=\"none\" stroke=\"#c8ced6\"");
     s.testo(kSinistra + 4, y - 6, titolo,
@@ -104,13 +94,7 @@ class DisegnoProfilo {
   }
 
   void altimetria(Svg& s, double y, double h) const {
-    // Heights relative to the origin, from the gradient of each 50 m cell.
-    std::vector<std::pair<long, double>> quote{{0, 0.0}};
-    double q = 0;
-    per_cella([&](long c, const cella& x) {
-      q += (static_cast<double>(x.pendenza) - 100.0) * 0.05;
-      quote.emplace_back(inizio_cella(c) + kMetriCella, q);
-    });
+    const std::vector<std::pair<long, double>>& quote = l_.quote;
     double qmin = 0, qmax = 0;
     for (const auto& [m, v] : quote) {
       qmin = std::min(qmin, v);
@@ -136,20 +120,17 @@ class DisegnoProfilo {
 
   void pendenze(Svg& s, double y, double h) const {
     int gmax = 5;
-    per_cella([&](long, const cella& x) {
-      gmax = std::max(gmax, std::abs(static_cast<int>(x.pendenza) - 100));
-    });
+    for (const TrattoCostante& t : l_.pendenze) gmax = std::max(gmax, std::abs(t.valore));
     const double passo = passo_tondo(2.0 * gmax, 6);
     const double lim = std::ceil(gmax / passo) * passo;
     cornice(s, y, h, "Pendenza (‰, positiva in salita)");
     scala_y(s, y, h, -lim, lim, passo, "‰");
     auto py = [&](double v) { return y + h / 2 - v / lim * (h / 2); };
     // One bar per run of cells with the same gradient.
-    long inizio = 0;
-    int corrente = 0;
-    bool aperto = false;
-    auto barra = [&](long da, long a, int g) {
-      if (g == 0) return;
+    for (const TrattoCostante& t : l_.pendenze) {
+      const long da = t.da, a = t.a;
+      const int g = t.valore;
+      if (g == 0) continue;
       const double y0 = std::min(py(0), py(g));
       s.con_titolo("rect",
                    "x=\"" + n1(px(da)) + "\" y=\"" + n1(y0) + "\" width=\"" +
@@ -158,44 +139,26 @@ class DisegnoProfilo {
                        (g > 0 ? "#c0392b" : "#2e86c1") + "\" fill-opacity=\"0.75\"",
                    std::to_string(g) + " ‰ da " + km(static_cast<double>(da), 2) + " a " +
                        km(static_cast<double>(a), 2) + " km");
-    };
-    per_cella([&](long c, const cella& x) {
-      const int g = static_cast<int>(x.pendenza) - 100;
-      const long m = inizio_cella(c);
-      if (!aperto) {
-        inizio = m;
-        corrente = g;
-        aperto = true;
-      } else if (g != corrente) {
-        barra(inizio, m, corrente);
-        inizio = m;
-        corrente = g;
-      }
-    });
-    if (aperto) barra(inizio, l_.fine_disegno, corrente);
+    }
     s.linea(kSinistra, py(0), kDestraProfilo, py(0), "stroke=\"#777\" stroke-width=\"0.8\"");
   }
 
   void velocita(Svg& s, double y, double h) const {
     int vmax = 50;
-    per_cella([&](long, const cella& x) { vmax = std::max(vmax, x.vel_limite * kPassoVelocita); });
+    for (const TrattoCostante& t : l_.limiti) vmax = std::max(vmax, t.valore);
     const double passo = passo_tondo(vmax, 6);
     const double lim = std::ceil((vmax + 10) / passo) * passo;
     cornice(s, y, h, "Velocità massima del treno (km/h) e rallentamenti");
     scala_y(s, y, h, 0, lim, passo, "km/h");
     auto py = [&](double v) { return y + h - v / lim * h; };
     std::string punti;
-    int precedente = -1;
-    per_cella([&](long c, const cella& x) {
-      const int v = x.vel_limite * kPassoVelocita;
-      const long m = inizio_cella(c);
-      if (v != precedente) {
-        if (precedente >= 0) punti += n1(px(m)) + "," + n1(py(precedente)) + " ";
-        punti += n1(px(m)) + "," + n1(py(v)) + " ";
-        precedente = v;
-      }
-    });
-    if (precedente >= 0) punti += n1(px(l_.fine_disegno)) + "," + n1(py(precedente));
+    for (std::size_t i = 0; i < l_.limiti.size(); ++i) {
+      const TrattoCostante& t = l_.limiti[i];
+      if (i > 0) punti += n1(px(t.da)) + "," + n1(py(l_.limiti[i - 1].valore)) + " ";
+      punti += n1(px(t.da)) + "," + n1(py(t.valore)) + " ";
+    }
+    if (!l_.limiti.empty())
+      punti += n1(px(l_.fine_disegno)) + "," + n1(py(l_.limiti.back().valore));
     s.vuoto("polyline", "points=\"" + punti + "\" " + simbolo(Simbolo::kVelocita).stile);
     for (const RallentamentoLinea& r : l_.rallentamenti) {
       const double x0 = px(r.inizio), x1 = std::max(px(r.fine), x0 + 3);
@@ -281,14 +244,13 @@ class DisegnoProfilo {
             "font-size=\"11\" fill=\"#444\" text-anchor=\"end\"");
   }
 
-  const DatiMappa& d_;
   const ElementiLinea& l_;
 };
 
 }  // namespace
 
-double disegna_profilo(Svg& s, const DatiMappa& d, const ElementiLinea& l, double top) {
-  return DisegnoProfilo(d, l).disegna(s, top);
+double disegna_profilo(Svg& s, const ElementiLinea& l, double top) {
+  return DisegnoProfilo(l).disegna(s, top);
 }
 
 }  // namespace progetto1::strumento

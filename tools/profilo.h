@@ -10,6 +10,6 @@
 namespace progetto1::strumento {
 
 // Draws the profile below top; returns its lower edge.
-double disegna_profilo(Svg& s, const DatiMappa& d, const ElementiLinea& l, double top);
+double disegna_profilo(Svg& s, const ElementiLinea& l, double top);
 
 }  // namespace progetto1::strumento
