@@ -37,6 +37,7 @@
 #include "compiler/memorizza_dati.h"
 #include "compiler/piano.h"
 #include "model/archivio_memoria.h"
+#include "model/costanti.h"
 #include "model/cp1252.h"
 #include "model/pacchetto.h"
 #include "scenario/curve_corsanta.h"
@@ -50,13 +51,11 @@ using complesso = std::complex<double>;
 
 constexpr double meta_x = 30508.0;
 constexpr double meta_y = 91848.5;
-constexpr int passo = 50;
+constexpr int passo = kMetriCella;  // positions and lengths stay on the cell grid
 constexpr int rettilineo_minimo = 250;
 constexpr int rettilineo_massimo = 5000;
 constexpr int lunghezza_massima = 1700;
 constexpr int velocita_curva_stretta = 110;  // grade 5: radius 500 m
-
-double curvatura(int grado) { return curvatura_grado(grado); }
 
 struct Curva {
   char lato;  // 'd' or 's'
@@ -173,7 +172,9 @@ struct Tracciato {
     for (int q = 0; q < j; ++q) s += lunghezza[q] + rettilineo[q];
     return s;
   }
-  double k(int j) const { return lato[j] == 'd' ? curvatura(grado[j]) : -curvatura(grado[j]); }
+  double k(int j) const {
+    return lato[j] == 'd' ? curvatura_grado(grado[j]) : -curvatura_grado(grado[j]);
+  }
 };
 
 // Powers and geometric sums of the one-metre step operator, per grade and side: a curved
@@ -183,7 +184,7 @@ struct Tabelle {
   Tabelle() {
     for (int g = 2; g <= 5; ++g) {
       for (int lato = 0; lato < 2; ++lato) {
-        const double k = lato == 0 ? curvatura(g) : -curvatura(g);
+        const double k = lato == 0 ? curvatura_grado(g) : -curvatura_grado(g);
         const complesso w(1.0, -k);
         auto& p = potenza[g][lato];
         auto& s = somma[g][lato];
