@@ -17,7 +17,7 @@ test=(
   libbenchmark-dev                 # benchmarks
   nlohmann-json3-dev libcli11-dev  # the scenario tool: JSON output, command line
   g++-mingw-w64-x86-64 wine wine64 xvfb xauth  # Windows build, run under Wine in Xvfb
-  clang libclang-rt-14-dev         # fuzzing with libFuzzer
+  clang libclang-rt-14-dev llvm    # fuzzing with libFuzzer; llvm-symbolizer names a fault's frames
   clang-format                     # formatting
 )
 
