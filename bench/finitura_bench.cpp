@@ -17,13 +17,13 @@
 #include <string>
 #include <vector>
 
+#include "bench/testi_lunghi.h"
 #include "model/archivio_memoria.h"
 #include "model/avvisi.h"
 #include "model/pacchetto.h"
 #include "output/finitura.h"
 #include "scenario/scrittore_testi.h"
 #include "scenario/testi.h"
-#include "tests/testi_prova.h"
 
 namespace {
 
@@ -92,59 +92,12 @@ class AvvisiBench : public Avvisi {
   }
 };
 
-struct Testi {
-  std::string linea;
-  std::string treno;
-};
-
 Testi testi_incorporati() {
   Pacchetto p;
   p.nome_linea = kNomeLinea;
   p.numero_treno = kNumeroTreno;
   std::int32_t contatore = 0;
   return {componi_testo(righe_linea(p), contatore), componi_testo(righe_treno(p), contatore)};
-}
-
-// A line of 993000 m with a few curves and gradients, and a short train on it
-// with signals every 10 km and one slow-down at 30 km/h.
-Testi testi_lunghi() {
-  std::vector<std::string> linea =
-      prova::generale(993000, {"0,    100800,    1", "500000,    600000,    0", "0,    0,    0"});
-  const char* curve[] = {"curvad4", "curvas3", "curvad5", "curvas2"};
-  for (int i = 0; i < 40; ++i) {
-    linea.push_back(std::string(curve[i % 4]) + ",  " + std::to_string(10000 + i * 24000) + ",  " +
-                    std::to_string(400 + (i % 5) * 300));
-  }
-  linea.push_back("[pendenze]");
-  for (int i = 0; i < 40; ++i) {
-    linea.push_back("pendenza,  " + std::to_string(i * 24000) + ",  " + std::to_string(i % 9 - 4));
-  }
-  linea.push_back("[fine]");
-
-  std::vector<std::string> treno = {
-      "[generale]",
-      "numero vetture,    10",
-      "percentuale massa frenata,    120",
-      "sabbia,    300",
-      "orologio,    8  0  0 ",
-      "[aderenze]",
-      "aderenza,       0,    70",
-      "[vel_limite]",
-      "velocita,   0,    100",
-      "[stazioni]",
-      "[rallentamenti]",
-      "rallentamento,   500000,    30,  3000, 0,  1,  0",
-      "[segnali]",
-  };
-  for (int km = 10; km < 990; km += 10) {
-    treno.push_back("segnale,  " + std::to_string(km * 1000 + 50) +
-                    ",   2, 4, 1,  0, 0,    0,  0,0,0, 0");
-  }
-  treno.push_back("[codici]");
-  treno.push_back("[fine]");
-
-  std::int32_t contatore = 0;
-  return {componi_testo(linea, contatore), componi_testo(treno, contatore)};
 }
 
 void finitura(benchmark::State& state, const Testi& testi) {

@@ -27,7 +27,10 @@ TEST(Simboli, LaLegendaDisegnaLeStesseMarche) {
   legenda(s, 100, 50);
   for (const VoceSimbolo& v : simboli()) {
     EXPECT_NE(s.grezzo().find(v.stile), std::string::npos) << v.legenda;
-    EXPECT_NE(s.grezzo().find(">" + std::string(v.legenda) + "<"), std::string::npos) << v.legenda;
+    std::string etichetta = ">";
+    etichetta += v.legenda;
+    etichetta += '<';
+    EXPECT_NE(s.grezzo().find(etichetta), std::string::npos) << v.legenda;
   }
   EXPECT_EQ(marca(simbolo(Simbolo::kSegnale), 10, 20).attributi,
             "cx=\"10.0\" cy=\"20.0\" r=\"3\" fill=\"#d62728\" stroke=\"white\" "

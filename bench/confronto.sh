@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Whole processes against their floors, side by side in one run (hyperfine,
+# medians), and peak memory (GNU time) against the bytes written or read:
+#   - the package's whole run (no display) against cp of its six files;
+#   - scenario compile of the 993000 m line against cp of its three files;
+#   - scenario compile of a 100 MB line text, against cp of that text;
+#   - with a Windows build, the package under Wine against a minimal Win32
+#     program that shows one window and exits.
+# Run by hand, and by ./test.sh at its end for the record; it never fails on
+# a figure.
+#   bench/confronto.sh [BUILD_LINUX [BUILD_WINDOWS]]
+# BUILD_LINUX defaults to build-release, BUILD_WINDOWS to build-windows (left
+# out when it holds no Progetto1.exe); P1_GIRI sets the runs of each command.
+set -euo pipefail
+radice=$(cd "$(dirname "$0")/.." && pwd)
+linux=$(cd "${1:-$radice/build-release}" && pwd)
+windows=${2:-$radice/build-windows}
+giri=${P1_GIRI:-15}
+
+for strumento in hyperfine /usr/bin/time; do
+  if ! command -v "$strumento" >/dev/null 2>&1; then
+    echo "confronto: manca $strumento (scripts/dipendenze.sh test)" >&2
+    exit 2
+  fi
+done
+
+lavoro=$(mktemp -d)
+trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$lavoro"' EXIT
+
+# Median wall time and mean CPU time (user + system) of each command, in
+# seconds, from hyperfine's CSV: "mediana cpu", one line per command.
+misura() {
+  local csv=$lavoro/misura.csv
+  hyperfine --style none --warmup 2 --runs "$giri" --export-csv "$csv" "$@" \
+    >/dev/null 2>"$lavoro/hyperfine.log" || { cat "$lavoro/hyperfine.log" >&2; return 1; }
+  awk -F, 'NR > 1 { printf "%s %s\n", $4, $5 + $6 }' "$csv"
+}
+
+# Peak resident memory of one run, in bytes (the median of three).
+picco() {
+  local i
+  for i in 1 2 3; do
+    /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1
+  done | sort -n | sed -n 2p | awk '{ print $1 * 1024 }'
+}
+
+riga() {
+  # nome, misure del programma, misure del pavimento
+  local nome=$1
+  read -r m1 c1 <<<"$2"
+  read -r m2 c2 <<<"$3"
+  awk -v n="$nome" -v m1="$m1" -v c1="$c1" -v m2="$m2" -v c2="$c2" 'BEGIN {
+    printf "%-34s %9.1f ms %9.1f ms   %5.2fx tempo  %5.2fx CPU\n", n, m1 * 1000, m2 * 1000,
+           m1 / m2, (c2 > 0 ? c1 / c2 : 0)
+  }'
+}
+
+memoria() {
+  awk -v n="$1" -v p="$2" -v b="$3" -v cosa="$4" 'BEGIN {
+    printf "%-34s %9.1f MB di picco, %7.1f MB %s: %5.2fx\n", n, p / 1048576, b / 1048576, cosa, p / b
+  }'
+}
+
+dimensione() { stat -c %s "$@" | awk '{ s += $1 } END { print s }'; }
+
+printf "%-34s %12s %12s\n" "" "programma" "pavimento"
+
+# The package, in a folder of its own, without a display.
+mkdir -p "$lavoro/pacchetto" "$lavoro/copia6"
+cp "$linux/app/Progetto1" "$lavoro/pacchetto/"
+(cd / && env -u DISPLAY "$lavoro/pacchetto/Progetto1")
+mapfile -t sei < <(find "$lavoro/pacchetto" -maxdepth 1 -type f ! -name Progetto1 | sort)
+riga "Progetto1 (${#sei[@]} file)" \
+  "$(misura -N "env -u DISPLAY $lavoro/pacchetto/Progetto1")" \
+  "$(misura -N "cp ${sei[*]} $lavoro/copia6/")"
+
+# The longest line, compiled with its plan.
+"$linux/bench/genera_testi" "$lavoro"
+scenario=$linux/tools/scenario
+mkdir -p "$lavoro/lunga" "$lavoro/copia3"
+compila_lunga="$scenario compile --line $lavoro/lunga_linea.txt --train $lavoro/lunga_treno.txt \
+--name Lunga --number 1 --out $lavoro/lunga"
+$compila_lunga >/dev/null
+mapfile -t tre < <(find "$lavoro/lunga" -maxdepth 1 -type f | sort)
+riga "compile, linea di 993000 m" "$(misura -N "$compila_lunga")" \
+  "$(misura -N "cp ${tre[*]} $lavoro/copia3/")"
+# shellcheck disable=SC2086
+memoria "compile, linea di 993000 m" "$(picco $compila_lunga)" "$(dimensione "${tre[@]}")" scritti
+
+# A 100 MB text: read whole, fields that match no keyword.
+mkdir -p "$lavoro/cento"
+compila_cento="$scenario compile --line $lavoro/cento_mb_linea.txt --train $lavoro/breve_treno.txt \
+--name Cento --number 1 --out $lavoro/cento"
+$compila_cento >/dev/null
+riga "compile, testo di 100 MB" "$(misura -N "$compila_cento")" \
+  "$(misura -N "cp $lavoro/cento_mb_linea.txt $lavoro/copia_cento.txt")"
+# shellcheck disable=SC2086
+memoria "compile, testo di 100 MB" "$(picco $compila_cento)" \
+  "$(dimensione "$lavoro/cento_mb_linea.txt")" letti
+
+# The Windows package under Wine, against the floor of any windowed program
+# there. One wineserver stays up for both, as it would on a desktop.
+if [ -f "$windows/app/Progetto1.exe" ] && [ -f "$windows/bench/finestra_minima.exe" ] &&
+  command -v wine >/dev/null 2>&1; then
+  mkdir -p "$lavoro/windows"
+  cp "$windows/app/Progetto1.exe" "$windows/bench/finestra_minima.exe" "$lavoro/windows/"
+  export WINEPREFIX=$lavoro/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # shellcheck disable=SC2016
+  "$radice/tests/con_xvfb.sh" bash -c '
+    set -euo pipefail
+    wineserver -p
+    wine "$1/Progetto1.exe" >/dev/null 2>&1 </dev/null
+    hyperfine --style none --warmup 1 --runs "$2" --export-csv "$3" \
+      "wine $1/Progetto1.exe" "wine $1/finestra_minima.exe" >/dev/null 2>&1 </dev/null
+    wineserver -k || true' _ "$lavoro/windows" "$(((giri + 2) / 3))" "$lavoro/wine.csv"
+  misure=$(awk -F, 'NR > 1 { printf "%s %s\n", $4, $5 + $6 }' "$lavoro/wine.csv")
+  riga "Progetto1.exe sotto Wine" "$(sed -n 1p <<<"$misure")" "$(sed -n 2p <<<"$misure")"
+else
+  echo "(nessuna build Windows in $windows: Wine non misurato)"
+fi
