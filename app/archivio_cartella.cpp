@@ -1,65 +1,38 @@
 #include "app/archivio_cartella.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <memory>
-
-#include "model/guasto.h"
+#include "app/sostituzione.h"
 
 namespace progetto1 {
 
-namespace {
-
-struct ChiudiFile {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, ChiudiFile>;
-
-}  // namespace
-
-std::string ArchivioCartella::percorso(const std::string& nome) {
+std::filesystem::path ArchivioCartella::percorso(const std::string& nome) {
   return piattaforma_.unisci(piattaforma_.cartella_programma(), nome);
 }
 
-bool ArchivioCartella::esiste(const std::string& nome) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(std::filesystem::path(percorso(nome)), ec);
-}
+bool ArchivioCartella::esiste(const std::string& nome) { return sistema_.esiste(percorso(nome)); }
 
 std::string ArchivioCartella::leggi(const std::string& nome) {
-  const std::string p = percorso(nome);
-  File f(std::fopen(p.c_str(), "rb"));
-  if (!f) throw Guasto::file_non_trovato(p);
+  const std::filesystem::path p = percorso(nome);
   std::string byte;
-  char buf[65536];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) byte.append(buf, n);
-  if (std::ferror(f.get())) throw Guasto(57, "Errore di I/O della periferica: " + p);
+  if (const std::error_code ec = sistema_.leggi(p, byte))
+    throw GuastoFile(Operazione::kLeggi, p, ec);
   return byte;
 }
 
 void ArchivioCartella::sostituisci(const std::string& nome, std::string_view byte) {
-  const std::string p = percorso(nome);
-  // Make sure the file exists, so that deleting it cannot fail for want of a
-  // file; then delete it and create it anew: nothing of an earlier, longer
-  // file survives.
-  {
-    File f(std::fopen(p.c_str(), "ab"));
-    if (!f) throw Guasto::accesso_file(p);
-  }
-  if (std::remove(p.c_str()) != 0) throw Guasto::accesso_file(p);
-  File f(std::fopen(p.c_str(), "wb"));
-  if (!f) throw Guasto::accesso_file(p);
-  if (!byte.empty() && std::fwrite(byte.data(), 1, byte.size(), f.get()) != byte.size()) {
-    throw Guasto(61, "Disco pieno: " + p);
-  }
-  if (std::fclose(f.release()) != 0) throw Guasto(61, "Disco pieno: " + p);
+  sostituisci_file(sistema_, {{percorso(nome), byte}});
+}
+
+void ArchivioCartella::sostituisci_tutti(
+    const std::vector<std::pair<std::string, std::string_view>>& file) {
+  std::vector<FileNuovo> nuovi;
+  for (const auto& [nome, byte] : file) nuovi.push_back({percorso(nome), byte});
+  sostituisci_file(sistema_, nuovi);
 }
 
 void ArchivioCartella::elimina(const std::string& nome) {
-  if (!esiste(nome)) return;
-  const std::string p = percorso(nome);
-  if (std::remove(p.c_str()) != 0) throw Guasto::accesso_file(p);
+  const std::filesystem::path p = percorso(nome);
+  if (!sistema_.esiste(p)) return;
+  if (const std::error_code ec = sistema_.elimina(p)) throw GuastoFile(Operazione::kElimina, p, ec);
 }
 
 }  // namespace progetto1

@@ -4,6 +4,7 @@
 // depends on the platform.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -14,10 +15,11 @@ class Piattaforma {
   virtual ~Piattaforma() = default;
 
   // The folder that holds the running program, without a trailing separator.
-  virtual std::string cartella_programma() = 0;
+  virtual std::filesystem::path cartella_programma() = 0;
   // The full name of a file in a folder: the folder, the platform's
-  // separator (a backslash on Windows), the name.
-  virtual std::string unisci(const std::string& cartella, const std::string& nome) = 0;
+  // separator (a backslash on Windows), the name (Windows-1252).
+  virtual std::filesystem::path unisci(const std::filesystem::path& cartella,
+                                       const std::string& nome) = 0;
   // Shows the wait window Form1 with "Attendere", without modality, and
   // repaints it at once: no message loop runs while the package works.
   virtual void mostra_attesa() = 0;

@@ -11,14 +11,16 @@ namespace progetto1 {
 
 class PiattaformaFinta : public Piattaforma {
  public:
-  explicit PiattaformaFinta(std::string cartella = ".") : cartella_(std::move(cartella)) {}
+  explicit PiattaformaFinta(std::filesystem::path cartella = ".")
+      : cartella_(std::move(cartella)) {}
 
-  std::string cartella_programma() override {
+  std::filesystem::path cartella_programma() override {
     ++richieste_cartella;
     return cartella_;
   }
-  std::string unisci(const std::string& cartella, const std::string& nome) override {
-    return cartella + "/" + nome;
+  std::filesystem::path unisci(const std::filesystem::path& cartella,
+                               const std::string& nome) override {
+    return cartella / nome;
   }
   void mostra_attesa() override { eventi.push_back("attesa"); }
   void messaggio(const std::string& testo, const std::string& titolo) override {
@@ -29,7 +31,7 @@ class PiattaformaFinta : public Piattaforma {
   int richieste_cartella = 0;
 
  private:
-  std::string cartella_;
+  std::filesystem::path cartella_;
 };
 
 }  // namespace progetto1

@@ -65,17 +65,26 @@ class FinestraAttesa : public Fl_Window {
 PiattaformaLinux::PiattaformaLinux() : display_(display_raggiungibile()) {}
 PiattaformaLinux::~PiattaformaLinux() = default;
 
-std::string PiattaformaLinux::cartella_programma() {
-  char buf[PATH_MAX];
-  const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-  if (n <= 0) return ".";
-  std::string percorso(buf, static_cast<std::size_t>(n));
-  const auto barra = percorso.rfind('/');
-  return barra == std::string::npos ? "." : percorso.substr(0, barra);
+std::filesystem::path PiattaformaLinux::cartella_programma() {
+  // The folder's name is bytes, whatever they are; the link may be longer
+  // than PATH_MAX.
+  std::string buf(PATH_MAX, '\0');
+  for (;;) {
+    const ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size());
+    if (n <= 0) return ".";
+    if (static_cast<std::size_t>(n) < buf.size()) {
+      buf.resize(static_cast<std::size_t>(n));
+      break;
+    }
+    buf.resize(buf.size() * 2);
+  }
+  const auto barra = buf.rfind('/');
+  return barra == std::string::npos ? std::string(".") : buf.substr(0, barra);
 }
 
-std::string PiattaformaLinux::unisci(const std::string& cartella, const std::string& nome) {
-  return cartella + "/" + nome;
+std::filesystem::path PiattaformaLinux::unisci(const std::filesystem::path& cartella,
+                                               const std::string& nome) {
+  return cartella.native() + "/" + nome;
 }
 
 void PiattaformaLinux::mostra_attesa() {

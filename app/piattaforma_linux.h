@@ -14,8 +14,9 @@ class PiattaformaLinux : public Piattaforma {
   PiattaformaLinux();
   ~PiattaformaLinux() override;
 
-  std::string cartella_programma() override;
-  std::string unisci(const std::string& cartella, const std::string& nome) override;
+  std::filesystem::path cartella_programma() override;
+  std::filesystem::path unisci(const std::filesystem::path& cartella,
+                               const std::string& nome) override;
   void mostra_attesa() override;
   void messaggio(const std::string& testo, const std::string& titolo) override;
 

@@ -3,6 +3,7 @@
 #include "app/piattaforma_win32.h"
 
 #include <memory>
+#include <string>
 
 namespace progetto1 {
 
@@ -21,16 +22,33 @@ PiattaformaWin32::~PiattaformaWin32() {
   if (carattere_ != nullptr) DeleteObject(carattere_);
 }
 
-std::string PiattaformaWin32::cartella_programma() {
-  char buf[MAX_PATH];
-  const DWORD n = GetModuleFileNameA(nullptr, buf, MAX_PATH);
-  std::string percorso(buf, n);
-  const auto barra = percorso.find_last_of("\\/");
-  return barra == std::string::npos ? "." : percorso.substr(0, barra);
+std::filesystem::path PiattaformaWin32::cartella_programma() {
+  // The wide name holds any folder name; it may be longer than MAX_PATH.
+  std::wstring buf(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+    if (n == 0) return L".";
+    if (n < buf.size()) {
+      buf.resize(n);
+      break;
+    }
+    buf.resize(buf.size() * 2);
+  }
+  const auto barra = buf.find_last_of(L"\\/");
+  return barra == std::wstring::npos ? std::wstring(L".") : buf.substr(0, barra);
 }
 
-std::string PiattaformaWin32::unisci(const std::string& cartella, const std::string& nome) {
-  return cartella + "\\" + nome;
+std::filesystem::path PiattaformaWin32::unisci(const std::filesystem::path& cartella,
+                                               const std::string& nome) {
+  // File names are Windows-1252, whatever the system's ANSI code page.
+  std::wstring largo;
+  if (!nome.empty()) {
+    const int n =
+        MultiByteToWideChar(1252, 0, nome.data(), static_cast<int>(nome.size()), nullptr, 0);
+    largo.resize(static_cast<std::size_t>(n));
+    MultiByteToWideChar(1252, 0, nome.data(), static_cast<int>(nome.size()), largo.data(), n);
+  }
+  return cartella.native() + L"\\" + largo;
 }
 
 void PiattaformaWin32::mostra_attesa() {

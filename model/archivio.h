@@ -6,6 +6,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace progetto1 {
 
@@ -16,10 +18,13 @@ class Archivio {
   virtual bool esiste(const std::string& nome) = 0;
   // The whole file as bytes; a missing or unreadable file is a Guasto.
   virtual std::string leggi(const std::string& nome) = 0;
-  // Replaces the file: create it (or open the existing one) and close it,
-  // delete it, create it anew and write the bytes, so that nothing of an
-  // earlier, longer file survives. A failure at any step is a Guasto.
+  // Replaces the file by exactly these bytes; after a failure (a Guasto)
+  // the file is as it was.
   virtual void sostituisci(const std::string& nome, std::string_view byte) = 0;
+  // Replaces several files together: after a failure every one of them is
+  // as it was, so that a set of files that belong together is never mixed.
+  virtual void sostituisci_tutti(
+      const std::vector<std::pair<std::string, std::string_view>>& file) = 0;
   // Deletes the file; nothing happens when it does not exist.
   virtual void elimina(const std::string& nome) = 0;
 };

@@ -22,6 +22,10 @@ class ArchivioMemoria : public Archivio {
   void sostituisci(const std::string& nome, std::string_view byte) override {
     file[nome] = std::string(byte);
   }
+  void sostituisci_tutti(
+      const std::vector<std::pair<std::string, std::string_view>>& nuovi) override {
+    for (const auto& [nome, byte] : nuovi) sostituisci(nome, byte);
+  }
   void elimina(const std::string& nome) override { file.erase(nome); }
 
   std::map<std::string, std::string> file;

@@ -118,9 +118,11 @@ void scrivi_file_binari(const Pacchetto& p, Archivio& archivio) {
   }
   const std::string stazioni = byte_stazioni(p.stazioni);
   const std::string celle = byte_celle(p.percorso);
-  if (p.con_tabella != 0) archivio.sostituisci(nome_file_linea(p), linea);
-  archivio.sostituisci(nome_file_stazioni(p), stazioni);
-  archivio.sostituisci(nome_file_celle(p), celle);
+  std::vector<std::pair<std::string, std::string_view>> file;
+  if (p.con_tabella != 0) file.emplace_back(nome_file_linea(p), linea);
+  file.emplace_back(nome_file_stazioni(p), stazioni);
+  file.emplace_back(nome_file_celle(p), celle);
+  archivio.sostituisci_tutti(file);
 }
 
 }  // namespace progetto1

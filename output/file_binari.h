@@ -28,9 +28,9 @@ std::string byte_tabella_linea(const TabellaLinea& tabella);
 std::string byte_stazioni(const Vettore<stazione>& stazioni);
 std::string byte_celle(const Vettore<cella>& percorso);
 
-// Replaces the files in the order line plan (only with con_tabella), station
-// table, track cells. All three are built before the first is written, so a
-// record that cannot be encoded leaves every earlier file as it was.
+// Replaces the files line plan (only with con_tabella), station table and
+// track cells together. All three are built before the first is written, so
+// a record that cannot be encoded leaves every earlier file as it was.
 void scrivi_file_binari(const Pacchetto& p, Archivio& archivio);
 
 }  // namespace progetto1

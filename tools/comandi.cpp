@@ -162,7 +162,8 @@ struct OpzioniCompile {
   bool json = false;
 };
 
-int esegui_compile(const OpzioniCompile& o, std::ostream& out, std::ostream& err) {
+int esegui_compile(const OpzioniCompile& o, std::ostream& out, std::ostream& err,
+                   SistemaFile& sistema) {
   Pacchetto p;
   if (!nomi_pacchetto(o.nome, o.numero, p, err)) return kUscitaUso;
   if (!cartella_utilizzabile(o.uscita, err)) return kUscitaUso;
@@ -182,7 +183,7 @@ int esegui_compile(const OpzioniCompile& o, std::ostream& out, std::ostream& err
   if (esito.fatale == Fatale::kNessuno) {
     file = con_nomi_disco(esito.file);
     try {
-      scrivi_in_cartella(o.uscita, file, {fs::path(o.linea), fs::path(o.treno)});
+      scrivi_in_cartella(o.uscita, file, {fs::path(o.linea), fs::path(o.treno)}, sistema);
     } catch (const ErroreFile& e) {
       err << "scenario: " << e.what() << "\n";
       return kUscitaUso;
@@ -207,11 +208,12 @@ int esegui_compile(const OpzioniCompile& o, std::ostream& out, std::ostream& err
   return esito.codice_errore == 0 ? kUscitaPulita : kUscitaCodice;
 }
 
-int esegui_texts(const std::string& uscita, std::ostream& out, std::ostream& err) {
+int esegui_texts(const std::string& uscita, std::ostream& out, std::ostream& err,
+                 SistemaFile& sistema) {
   if (!cartella_utilizzabile(uscita, err)) return kUscitaUso;
   const std::vector<FileUscita> file = con_nomi_disco(testi_pacchetto());
   try {
-    scrivi_in_cartella(uscita, file);
+    scrivi_in_cartella(uscita, file, {}, sistema);
   } catch (const ErroreFile& e) {
     err << "scenario: " << e.what() << "\n";
     return kUscitaUso;
@@ -260,7 +262,7 @@ struct OpzioniMap {
   std::string cartella, nome, numero, uscita;
 };
 
-int esegui_map(const OpzioniMap& o, std::ostream& out, std::ostream& err) {
+int esegui_map(const OpzioniMap& o, std::ostream& out, std::ostream& err, SistemaFile& sistema) {
   Pacchetto p;
   if (!nomi_pacchetto(o.nome, o.numero, p, err)) return kUscitaUso;
   const fs::path dir(o.cartella);
@@ -308,7 +310,7 @@ int esegui_map(const OpzioniMap& o, std::ostream& out, std::ostream& err) {
   if (!cartella_utilizzabile(cartella_svg.string(), err)) return kUscitaUso;
   try {
     scrivi_in_cartella(cartella_svg, {{destinazione.filename().string(), disegna_mappa(dati)}},
-                       {file_piano, file_stazioni, file_celle});
+                       {file_piano, file_stazioni, file_celle}, sistema);
   } catch (const ErroreFile& e) {
     err << "scenario: " << e.what() << "\n";
     return kUscitaUso;
@@ -345,7 +347,8 @@ bool nome_valido(const std::string& utf8, std::string& cp1252, std::string& moti
   return true;
 }
 
-int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+                    SistemaFile& sistema) {
   CLI::App app(
       "scenario: lo strumento degli autori di scenari. Compila i testi della linea e del treno\n"
       "con lo stesso compilatore del pacchetto, esporta i testi dello scenario incorporato,\n"
@@ -409,15 +412,15 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
     return kUscitaUso;
   }
 
-  if (c->parsed()) return esegui_compile(oc, out, err);
-  if (t->parsed()) return esegui_texts(uscita_testi, out, err);
+  if (c->parsed()) return esegui_compile(oc, out, err, sistema);
+  if (t->parsed()) return esegui_texts(uscita_testi, out, err, sistema);
   if (d->parsed()) return esegui_dump(da_scaricare, json_dump, out, err);
   if (m->parsed()) {
     if (!finisce_con(om.uscita, ".svg")) {
       err << "scenario: --out \"" << om.uscita << "\": il file deve finire con \".svg\"\n";
       return kUscitaUso;
     }
-    return esegui_map(om, out, err);
+    return esegui_map(om, out, err, sistema);
   }
   return kUscitaUso;
 }

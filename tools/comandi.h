@@ -4,6 +4,8 @@
 #include <ostream>
 #include <string>
 
+#include "app/file_sistema.h"
+
 namespace progetto1::strumento {
 
 // Exit statuses of the tool.
@@ -12,8 +14,10 @@ inline constexpr int kUscitaCodice = 1;  // an error code, files written all the
 inline constexpr int kUscitaUso = 2;     // usage, or a file that cannot be read or written
 inline constexpr int kUscitaFatale = 3;  // the run ended without files
 
-// Runs the tool as `scenario argv[1] ...`; returns the exit status.
-int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+// Runs the tool as `scenario argv[1] ...`; returns the exit status. Files
+// are written through `sistema`.
+int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+                    SistemaFile& sistema = sistema_file());
 
 // A line name or train number fit to become part of a file name: not empty,
 // no path separators, no characters Windows forbids in names, and every

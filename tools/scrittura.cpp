@@ -1,11 +1,11 @@
 #include "tools/scrittura.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <system_error>
+
+#include "app/sostituzione.h"
 
 namespace progetto1::strumento {
 
@@ -25,39 +25,25 @@ std::string motivo() {
   return e != 0 ? std::generic_category().message(e) : "errore di scrittura";
 }
 
-fs::path nome_provvisorio(const fs::path& destinazione) {
-  static std::mt19937_64 generatore{std::random_device{}()};
-  char suffisso[17];
-  std::snprintf(suffisso, sizeof suffisso, "%016llx",
-                static_cast<unsigned long long>(generatore()));
-  std::string nome = destinazione.filename().string();
-  nome.insert(nome.begin(), '.');
-  nome += '.';
-  nome += suffisso;
-  nome += ".tmp";
-  return destinazione.parent_path() / nome;
-}
-
-void scrivi_provvisorio(const fs::path& provvisorio, const std::string& byte) {
-  errno = 0;
-  std::ofstream f(provvisorio, std::ios::binary | std::ios::trunc);
-  if (!f) throw ErroreFile("impossibile creare " + citato(provvisorio) + ": " + motivo());
-  f.write(byte.data(), static_cast<std::streamsize>(byte.size()));
-  f.close();
-  if (!f) throw ErroreFile("impossibile scrivere " + citato(provvisorio) + ": " + motivo());
-}
-
-void elimina_provvisori(const std::vector<fs::path>& provvisori) {
-  for (const fs::path& p : provvisori) {
-    std::error_code ec;
-    fs::remove(p, ec);
+const char* verbo(Operazione o) {
+  switch (o) {
+    case Operazione::kCrea:
+      return "creare";
+    case Operazione::kRinomina:
+      return "sostituire";
+    case Operazione::kLeggi:
+      return "leggere";
+    case Operazione::kElimina:
+      return "eliminare";
+    default:
+      return "scrivere";
   }
 }
 
 }  // namespace
 
 void scrivi_in_cartella(const fs::path& cartella, const std::vector<FileUscita>& file,
-                        const std::vector<fs::path>& intoccabili) {
+                        const std::vector<fs::path>& intoccabili, SistemaFile& sistema) {
   std::error_code ec;
   if (!fs::exists(fs::status(cartella, ec))) {
     fs::create_directories(cartella, ec);
@@ -84,24 +70,14 @@ void scrivi_in_cartella(const fs::path& cartella, const std::vector<FileUscita>&
     destinazioni.push_back(d);
   }
 
-  // All new files complete beside the old ones before the first rename.
-  std::vector<fs::path> provvisori;
+  std::vector<FileNuovo> nuovi;
+  for (std::size_t i = 0; i < file.size(); ++i) nuovi.push_back({destinazioni[i], file[i].second});
   try {
-    for (std::size_t i = 0; i < file.size(); ++i) {
-      provvisori.push_back(nome_provvisorio(destinazioni[i]));
-      scrivi_provvisorio(provvisori.back(), file[i].second);
-    }
-  } catch (...) {
-    elimina_provvisori(provvisori);
-    throw;
-  }
-  for (std::size_t i = 0; i < file.size(); ++i) {
-    fs::rename(provvisori[i], destinazioni[i], ec);
-    if (ec) {
-      elimina_provvisori(std::vector<fs::path>(provvisori.begin() + static_cast<std::ptrdiff_t>(i),
-                                               provvisori.end()));
-      throw ErroreFile("impossibile sostituire " + citato(destinazioni[i]) + ": " + ec.message());
-    }
+    sostituisci_file(sistema, nuovi);
+  } catch (const GuastoFile& g) {
+    throw ErroreFile("impossibile " + std::string(verbo(g.operazione())) + " " +
+                     citato(g.percorso()) + ": " + g.causa().message() + " (errore " +
+                     std::to_string(g.numero()) + ": " + g.genere() + ")");
   }
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/file_sistema.h"
 #include "tools/compilazione.h"
 
 namespace progetto1::strumento {
@@ -23,8 +24,11 @@ class ErroreFile : public std::runtime_error {
 // must exist: it is not created. A target that is one of `intoccabili` (the
 // author's inputs) or is not a regular file is refused before anything is
 // written.
+// A file that cannot be written is reported with the package's number and
+// description of the failure.
 void scrivi_in_cartella(const std::filesystem::path& cartella, const std::vector<FileUscita>& file,
-                        const std::vector<std::filesystem::path>& intoccabili = {});
+                        const std::vector<std::filesystem::path>& intoccabili = {},
+                        SistemaFile& sistema = sistema_file());
 
 // The whole file as bytes; ErroreFile when it cannot be read.
 std::string leggi_file(const std::filesystem::path& percorso, const std::string& cosa);

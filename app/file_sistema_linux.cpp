@@ -1,0 +1,34 @@
+// Linux: paths are bytes, passed to the system as they are, so any folder
+// name works.
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "app/file_piattaforma.h"
+#include "model/cp1252.h"
+
+namespace progetto1::file_piattaforma {
+
+std::FILE* apri(const std::filesystem::path& percorso, bool scrittura) {
+  return std::fopen(percorso.c_str(), scrittura ? "wb" : "rb");
+}
+
+std::error_code rinomina(const std::filesystem::path& da, const std::filesystem::path& a) {
+  if (std::rename(da.c_str(), a.c_str()) != 0) return {errno, std::generic_category()};
+  return {};
+}
+
+std::error_code elimina(const std::filesystem::path& percorso) {
+  if (std::remove(percorso.c_str()) != 0) return {errno, std::generic_category()};
+  return {};
+}
+
+bool esiste(const std::filesystem::path& percorso) {
+  struct stat s;
+  return ::stat(percorso.c_str(), &s) == 0 && S_ISREG(s.st_mode);
+}
+
+std::string testo(const std::filesystem::path& percorso) { return a_cp1252(percorso.native()); }
+
+}  // namespace progetto1::file_piattaforma
