@@ -122,13 +122,13 @@ struct Esito {
   std::string err;
 };
 
-inline Esito esegui(std::vector<std::string> argomenti) {
+inline Esito esegui(std::vector<std::string> argomenti, SistemaFile& sistema = sistema_file()) {
   argomenti.insert(argomenti.begin(), "scenario");
   std::vector<const char*> argv;
   for (const std::string& a : argomenti) argv.push_back(a.c_str());
   std::ostringstream out, err;
   Esito e;
-  e.stato = esegui_scenario(static_cast<int>(argv.size()), argv.data(), out, err);
+  e.stato = esegui_scenario(static_cast<int>(argv.size()), argv.data(), out, err, sistema);
   e.out = out.str();
   e.err = err.str();
   return e;
