@@ -1,9 +1,13 @@
 // The package as a user runs it: the program copied into an empty folder and
 // started without arguments.
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -182,6 +186,153 @@ TEST_F(Progetto1Test, UnaSecondaEsecuzioneLasciaGliStessiFile) {
   EXPECT_EQ(seconda.stato, 0);
   EXPECT_EQ(seconda.file, prima.file);
   for (const std::string& nome : seconda.file) EXPECT_EQ(leggi(nome), contenuti[nome]) << nome;
+}
+
+// Folder names are bytes on Linux: spaces, UTF-8, bytes that are no UTF-8
+// at all, and a path longer than 300 characters all hold the same files.
+TEST_F(Progetto1Test, CartelleConOgniNome) {
+  ASSERT_EQ(esegui().stato, 0);
+  std::map<std::string, std::string> attesi;
+  for (const auto& voce : fs::directory_iterator(cartella_)) {
+    attesi[voce.path().filename().string()] = leggi(voce.path().filename().string());
+  }
+  const std::string lungo = "cartella con un nome lungo " + std::string(120, 'x');
+  const std::vector<fs::path> cartelle = {
+      "con spazi e lettere accentate àèìòù",
+      "日本語のフォルダ",
+      "byte non UTF-8 \xff\xfe\x80",
+      fs::path(lungo) / lungo / "e ancora",
+  };
+  for (const fs::path& nome : cartelle) {
+    const fs::path cartella = cartella_ / nome;
+    SCOPED_TRACE(cartella.string());
+    fs::create_directories(cartella);
+    fs::copy_file(P1_PROGETTO1, cartella / "Progetto1");
+    const std::string comando =
+        "cd / && env -u DISPLAY '" + (cartella / "Progetto1").string() + "'";
+    EXPECT_EQ(std::system(comando.c_str()), 0);
+    std::map<std::string, std::string> trovati;
+    for (const auto& voce : fs::directory_iterator(cartella)) {
+      std::ifstream f(voce.path(), std::ios::binary);
+      trovati[voce.path().filename().string()] = {std::istreambuf_iterator<char>(f), {}};
+    }
+    EXPECT_TRUE(trovati == attesi) << trovati.size() << " file";
+  }
+  EXPECT_GT((cartella_ / cartelle.back()).string().size(), 300u);
+}
+
+// A real full disk: a small tmpfs, mounted only for this test, holding the
+// program and, in one case, an earlier run's files. The line plan does not
+// fit beside them.
+class DiscoPieno : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    punto_ = fs::temp_directory_path() / "p1_disco_pieno";
+    fs::create_directories(punto_);
+  }
+  void TearDown() override {
+    smonta();
+    std::error_code ec;
+    fs::remove_all(punto_, ec);
+  }
+
+  // Mounts a tmpfs of the program's size plus `spazio` bytes; false with
+  // the reason when this test may not mount file systems.
+  bool monta(std::uintmax_t spazio, std::string& motivo) {
+    if (geteuid() != 0) {
+      motivo = "montare un tmpfs richiede l'utente root";
+      return false;
+    }
+    const std::uintmax_t kib = (fs::file_size(P1_PROGETTO1) + spazio) / 1024 + 1;
+    const std::string opzioni = "size=" + std::to_string(kib) + "k";
+    if (mount("tmpfs", punto_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, opzioni.c_str()) != 0) {
+      motivo = std::string("mount tmpfs: ") + std::strerror(errno);
+      return false;
+    }
+    montato_ = true;
+    fs::copy_file(P1_PROGETTO1, punto_ / "Progetto1");
+    return true;
+  }
+  void smonta() {
+    if (montato_ && umount2(punto_.c_str(), MNT_DETACH) == 0) montato_ = false;
+  }
+
+  fs::path punto_;
+  bool montato_ = false;
+};
+
+std::map<std::string, std::string> file_di(const fs::path& cartella) {
+  std::map<std::string, std::string> r;
+  for (const auto& voce : fs::directory_iterator(cartella)) {
+    std::ifstream f(voce.path(), std::ios::binary);
+    r[voce.path().filename().string()] = {std::istreambuf_iterator<char>(f), {}};
+  }
+  return r;
+}
+
+TEST_F(DiscoPieno, IlGuastoLasciaIFileDiPrimaSenzaProvvisori) {
+  // What a complete run writes, from a folder with room.
+  const fs::path completa = fs::temp_directory_path() / "p1_disco_pieno_completa";
+  fs::remove_all(completa);
+  fs::create_directories(completa);
+  fs::copy_file(P1_PROGETTO1, completa / "Progetto1");
+  ASSERT_EQ(
+      std::system(("cd / && env -u DISPLAY '" + (completa / "Progetto1").string() + "'").c_str()),
+      0);
+  std::map<std::string, std::string> nuovi = file_di(completa);
+  fs::remove_all(completa);
+  nuovi.erase("Progetto1");
+  std::uintmax_t totale = 0;
+  for (const auto& [nome, byte] : nuovi) totale += byte.size();
+
+  // An earlier run that differs from this one in every file.
+  std::map<std::string, std::string> vecchi;
+  for (const auto& [nome, byte] : nuovi) vecchi[nome] = byte + "vecchio";
+
+  for (const bool con_vecchi : {false, true}) {
+    SCOPED_TRACE(con_vecchi ? "con i file di una corsa precedente" : "cartella vuota");
+    std::string motivo;
+    // Room for the texts, not for the line plan beside the earlier files.
+    if (!monta((con_vecchi ? totale + 7 * 4096 : 0) + 1'000'000, motivo)) GTEST_SKIP() << motivo;
+    if (con_vecchi) {
+      for (const auto& [nome, byte] : vecchi) {
+        std::ofstream f(punto_ / nome, std::ios::binary);
+        f << byte;
+        ASSERT_TRUE(f.flush()) << nome;
+      }
+    }
+    const std::map<std::string, std::string> prima = file_di(punto_);
+    const fs::path errori = fs::temp_directory_path() / "p1_disco_pieno_errori.txt";
+    const int r = std::system(("cd / && env -u DISPLAY '" + (punto_ / "Progetto1").string() +
+                               "' 2>'" + errori.string() + "'")
+                                  .c_str());
+    EXPECT_EQ(WIFEXITED(r) ? WEXITSTATUS(r) : -1, 2);
+    std::ifstream f(errori);
+    const std::string messaggio{std::istreambuf_iterator<char>(f), {}};
+    fs::remove(errori);
+    EXPECT_NE(messaggio.find("Errore di run-time '61':"), std::string::npos) << messaggio;
+    EXPECT_NE(messaggio.find("Disco pieno: " + punto_.string() + "/."), std::string::npos)
+        << messaggio;
+
+    const std::map<std::string, std::string> ora = file_di(punto_);
+    for (const auto& [nome, byte] : ora) {
+      if (nome == "Progetto1") continue;
+      const auto p = prima.find(nome);
+      const auto n = nuovi.find(nome);
+      EXPECT_TRUE((p != prima.end() && p->second == byte) ||
+                  (n != nuovi.end() && n->second == byte))
+          << nome << ": " << byte.size() << " byte";
+    }
+    // The scenario files are those of the earlier run, or none.
+    for (const char* nome : {"Corsanta_linea.dat", "Corsanta_7402.sim", "Corsanta_7402.dat"}) {
+      EXPECT_EQ(ora.count(nome), prima.count(nome)) << nome;
+      if (ora.count(nome) != 0) {
+        EXPECT_TRUE(ora.at(nome) == prima.at(nome)) << nome;
+      }
+    }
+    smonta();
+    ASSERT_FALSE(montato_);
+  }
 }
 
 }  // namespace
