@@ -1,0 +1,81 @@
+#include "app/sostituzione.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/file_sistema_difettoso.h"
+
+namespace progetto1 {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Sostituzione : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    base_ = fs::temp_directory_path() / "p1_sostituzione";
+    fs::remove_all(base_);
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove_all(base_, ec);
+  }
+  fs::path base_;
+};
+
+// Any folder name, and paths longer than the 260 characters of the old
+// Windows limit.
+TEST_F(Sostituzione, InOgniCartella) {
+  const std::u8string lungo = u8"cartella dal nome lungo " + std::u8string(100, u8'x');
+  const fs::path cartelle[] = {
+      base_ / u8"日本語のフォルダ",
+      base_ / u8"Città con spazi è àccenti",
+      base_ / lungo / lungo / lungo,
+  };
+  for (const fs::path& cartella : cartelle) {
+    SCOPED_TRACE(cartella.string());
+    fs::create_directories(cartella);
+    const fs::path file = cartella / u8"Corsanta_linea.dat";
+    { std::ofstream(file, std::ios::binary) << std::string(5000, 'v'); }
+    sostituisci_file(sistema_file(), {{file, std::string_view("ab\0c\r\n", 6)}});
+    EXPECT_TRUE(sistema_file().esiste(file));
+    std::string letto;
+    EXPECT_FALSE(sistema_file().leggi(file, letto));
+    EXPECT_EQ(letto, std::string("ab\0c\r\n", 6));
+    EXPECT_EQ(leggi_cartella(cartella), (Cartella{{"Corsanta_linea.dat", letto}}));
+    EXPECT_FALSE(sistema_file().elimina(file));
+    EXPECT_FALSE(sistema_file().esiste(file));
+  }
+  EXPECT_GT(cartelle[2].native().size(), 300u);
+}
+
+// The rename of the last file fails: the first two are put back as they
+// were, or removed again where there was none.
+TEST_F(Sostituzione, UnaRinominaFallitaRimetteIFileDiPrima) {
+  fs::create_directories(base_);
+  { std::ofstream(base_ / "a", std::ios::binary) << "vecchio a"; }
+  const std::vector<FileNuovo> nuovi = {
+      {base_ / "a", "nuovo a"}, {base_ / "b", "nuovo b"}, {base_ / "c", "nuovo c"}};
+  SistemaFileDifettoso conta;
+  sostituisci_file(conta, nuovi);
+  ASSERT_EQ(conta.registro.back().operazione, Operazione::kRinomina);
+  fs::remove(base_ / "b");
+  fs::remove(base_ / "c");
+  { std::ofstream(base_ / "a", std::ios::binary) << "vecchio a"; }
+
+  SistemaFileDifettoso d(conta.registro.size());
+  try {
+    sostituisci_file(d, nuovi);
+    FAIL() << "no failure";
+  } catch (const GuastoFile& g) {
+    EXPECT_EQ(g.operazione(), Operazione::kRinomina);
+    EXPECT_EQ(g.percorso(), base_ / "c");
+    EXPECT_EQ(g.numero(), 75);
+  }
+  EXPECT_EQ(leggi_cartella(base_), (Cartella{{"a", "vecchio a"}}));
+}
+
+}  // namespace
+}  // namespace progetto1
