@@ -188,14 +188,21 @@ TEST_F(Progetto1Test, UnaSecondaEsecuzioneLasciaGliStessiFile) {
   for (const std::string& nome : seconda.file) EXPECT_EQ(leggi(nome), contenuti[nome]) << nome;
 }
 
+// Every file of a folder with its bytes.
+std::map<std::string, std::string> file_di(const fs::path& cartella) {
+  std::map<std::string, std::string> r;
+  for (const auto& voce : fs::directory_iterator(cartella)) {
+    std::ifstream f(voce.path(), std::ios::binary);
+    r[voce.path().filename().string()] = {std::istreambuf_iterator<char>(f), {}};
+  }
+  return r;
+}
+
 // Folder names are bytes on Linux: spaces, UTF-8, bytes that are no UTF-8
 // at all, and a path longer than 300 characters all hold the same files.
 TEST_F(Progetto1Test, CartelleConOgniNome) {
   ASSERT_EQ(esegui().stato, 0);
-  std::map<std::string, std::string> attesi;
-  for (const auto& voce : fs::directory_iterator(cartella_)) {
-    attesi[voce.path().filename().string()] = leggi(voce.path().filename().string());
-  }
+  const std::map<std::string, std::string> attesi = file_di(cartella_);
   const std::string lungo = "cartella con un nome lungo " + std::string(120, 'x');
   const std::vector<fs::path> cartelle = {
       "con spazi e lettere accentate àèìòù",
@@ -211,11 +218,7 @@ TEST_F(Progetto1Test, CartelleConOgniNome) {
     const std::string comando =
         "cd / && env -u DISPLAY '" + (cartella / "Progetto1").string() + "'";
     EXPECT_EQ(std::system(comando.c_str()), 0);
-    std::map<std::string, std::string> trovati;
-    for (const auto& voce : fs::directory_iterator(cartella)) {
-      std::ifstream f(voce.path(), std::ios::binary);
-      trovati[voce.path().filename().string()] = {std::istreambuf_iterator<char>(f), {}};
-    }
+    const std::map<std::string, std::string> trovati = file_di(cartella);
     EXPECT_TRUE(trovati == attesi) << trovati.size() << " file";
   }
   EXPECT_GT((cartella_ / cartelle.back()).string().size(), 300u);
@@ -260,15 +263,6 @@ class DiscoPieno : public ::testing::Test {
   fs::path punto_;
   bool montato_ = false;
 };
-
-std::map<std::string, std::string> file_di(const fs::path& cartella) {
-  std::map<std::string, std::string> r;
-  for (const auto& voce : fs::directory_iterator(cartella)) {
-    std::ifstream f(voce.path(), std::ios::binary);
-    r[voce.path().filename().string()] = {std::istreambuf_iterator<char>(f), {}};
-  }
-  return r;
-}
 
 TEST_F(DiscoPieno, IlGuastoLasciaIFileDiPrimaSenzaProvvisori) {
   // What a complete run writes, from a folder with room.
