@@ -46,11 +46,15 @@ Ritratto leggi_finestra(HWND finestra) {
 
 TEST(PiattaformaWin32, CartellaDelProgrammaEPercorsi) {
   PiattaformaWin32 p;
-  char buf[MAX_PATH];
-  const DWORD n = GetModuleFileNameA(nullptr, buf, MAX_PATH);
-  const std::string modulo(buf, n);
-  EXPECT_EQ(p.cartella_programma(), modulo.substr(0, modulo.find_last_of('\\')));
-  EXPECT_EQ(p.unisci("C:\\giochi", "Corsanta_linea.txt"), "C:\\giochi\\Corsanta_linea.txt");
+  wchar_t buf[MAX_PATH];
+  const DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH);
+  const std::wstring modulo(buf, n);
+  EXPECT_EQ(p.cartella_programma().native(), modulo.substr(0, modulo.find_last_of(L'\\')));
+  EXPECT_EQ(p.unisci(L"C:\\giochi", "Corsanta_linea.txt").native(),
+            L"C:\\giochi\\Corsanta_linea.txt");
+  // File names are Windows-1252 whatever the ANSI code page: "\xe0" is "à".
+  EXPECT_EQ(p.unisci(L"C:\\\u65e5\u672c", "citt\xe0.txt").native(),
+            L"C:\\\u65e5\u672c\\citt\u00e0.txt");
 }
 
 TEST(PiattaformaWin32, FinestraDiAttesa) {

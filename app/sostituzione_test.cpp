@@ -18,27 +18,23 @@ class Sostituzione : public ::testing::Test {
     base_ = fs::temp_directory_path() / "p1_sostituzione";
     fs::remove_all(base_);
   }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(base_, ec);
-  }
+  void TearDown() override { fs::remove_all(base_); }
   fs::path base_;
 };
 
-// Any folder name, and paths longer than the 260 characters of the old
-// Windows limit.
+// Folder names outside any ANSI code page, with accents and spaces. (Paths
+// beyond MAX_PATH are run by the whole-program tests: std::filesystem of
+// MinGW-w64 cannot list or remove such folders.)
 TEST_F(Sostituzione, InOgniCartella) {
-  const std::u8string lungo = u8"cartella dal nome lungo " + std::u8string(100, u8'x');
   const fs::path cartelle[] = {
       base_ / u8"日本語のフォルダ",
       base_ / u8"Città con spazi è àccenti",
-      base_ / lungo / lungo / lungo,
   };
   for (const fs::path& cartella : cartelle) {
     SCOPED_TRACE(cartella.string());
     fs::create_directories(cartella);
     const fs::path file = cartella / u8"Corsanta_linea.dat";
-    { std::ofstream(file, std::ios::binary) << std::string(5000, 'v'); }
+    sostituisci_file(sistema_file(), {{file, std::string(5000, 'v')}});
     sostituisci_file(sistema_file(), {{file, std::string_view("ab\0c\r\n", 6)}});
     EXPECT_TRUE(sistema_file().esiste(file));
     std::string letto;
@@ -48,7 +44,6 @@ TEST_F(Sostituzione, InOgniCartella) {
     EXPECT_FALSE(sistema_file().elimina(file));
     EXPECT_FALSE(sistema_file().esiste(file));
   }
-  EXPECT_GT(cartelle[2].native().size(), 300u);
 }
 
 // The rename of the last file fails: the first two are put back as they

@@ -39,31 +39,52 @@ if ! con_wine "$lavoro/tutti_test.log" "$lavoro/build/tutti_test.exe"; then
 fi
 grep -E '^\[  PASSED  \]|^\[  FAILED  \]' "$lavoro/tutti_test.log" || true
 
-echo "== Progetto1.exe in una cartella vuota"
-win="$lavoro/esecuzione_windows"
+# Runs Progetto1.exe copied into folder $1 and compares its files with those
+# of the Linux build in $lin.
+esegui_e_confronta() {
+  local win=$1
+  rm -rf "$win"
+  mkdir -p "$win"
+  cp "$lavoro/build/app/Progetto1.exe" "$win/"
+  local stato=0
+  (cd / && con_wine "$lavoro/progetto1.log" "$win/Progetto1.exe") || stato=$?
+  if [ "$stato" -ne 0 ]; then
+    echo "Progetto1.exe in $win: stato $stato"
+    cat "$lavoro/progetto1.log"
+    exit 1
+  fi
+  local elenco_win elenco_lin
+  elenco_win=$(cd "$win" && ls -A | grep -v '^Progetto1' | sort)
+  elenco_lin=$(cd "$lin" && ls -A | grep -v '^Progetto1' | sort)
+  if [ "$elenco_win" != "$elenco_lin" ]; then
+    echo "file diversi: Windows [$elenco_win] Linux [$elenco_lin]"
+    exit 1
+  fi
+  for f in $elenco_lin; do
+    cmp "$win/$f" "$lin/$f"
+    echo "identico: $f ($(stat -c %s "$lin/$f") byte)"
+  done
+}
+
 lin="$lavoro/esecuzione_linux"
-rm -rf "$win" "$lin"
-mkdir -p "$win" "$lin"
-cp "$lavoro/build/app/Progetto1.exe" "$win/"
+rm -rf "$lin"
+mkdir -p "$lin"
 cp "$progetto1_linux" "$lin/"
-stato=0
-(cd / && con_wine "$lavoro/progetto1.log" "$win/Progetto1.exe") || stato=$?
-if [ "$stato" -ne 0 ]; then
-  echo "Progetto1.exe: stato $stato"
-  cat "$lavoro/progetto1.log"
-  exit 1
-fi
 (cd / && env -u DISPLAY "$lin/Progetto1")
 
-echo "== file a confronto"
-elenco_win=$(cd "$win" && ls | grep -v '^Progetto1' | sort)
-elenco_lin=$(cd "$lin" && ls | grep -v '^Progetto1' | sort)
-if [ "$elenco_win" != "$elenco_lin" ]; then
-  echo "file diversi: Windows [$elenco_win] Linux [$elenco_lin]"
-  exit 1
-fi
-for f in $elenco_lin; do
-  cmp "$win/$f" "$lin/$f"
-  echo "identico: $f ($(stat -c %s "$lin/$f") byte)"
+echo "== Progetto1.exe in una cartella vuota"
+esegui_e_confronta "$lavoro/esecuzione_windows"
+
+# Folder names outside the ANSI code page, with accents and spaces, and a
+# path longer than 300 characters as Windows sees it (Z:\...).
+cartelle="$lavoro/cartelle"
+rm -rf "$cartelle"
+lungo="$cartelle/lungo"
+while [ "${#lungo}" -lt 320 ]; do lungo="$lungo/una cartella dal nome piuttosto lungo"; done
+for cartella in "$cartelle/日本語のフォルダ" "$cartelle/Città con spazi e lettere accentate àèìòù" \
+  "$lungo"; do
+  echo "== Progetto1.exe in $cartella (${#cartella} caratteri)"
+  esegui_e_confronta "$cartella"
 done
+rm -rf "$cartelle"
 echo "Windows e Linux concordano"
