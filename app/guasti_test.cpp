@@ -75,9 +75,8 @@ TEST_F(GuastiDelPacchetto, OgniOperazioneCheFallisce) {
       const SistemaFileDifettoso::Voce guasta = d.registro[k - 1];
       SCOPED_TRACE("operazione " + std::to_string(k) + " su " + guasta.percorso.string());
       const Cartella ora = leggi_cartella(cartella_);
-      if (testo_descrizione(guasta.percorso) && guasta.operazione != Operazione::kCrea &&
-          guasta.operazione != Operazione::kScrivi && guasta.operazione != Operazione::kChiudi &&
-          guasta.operazione != Operazione::kRinomina) {
+      if (testo_descrizione(guasta.percorso) &&
+          (guasta.operazione == Operazione::kLeggi || guasta.operazione == Operazione::kElimina)) {
         // Reading and deleting the description texts belong to the reader,
         // whose own handler records code 25 and lets the run go on with
         // what it read; the scenario files it then writes are complete.
