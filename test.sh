@@ -3,7 +3,8 @@
 # under Wine), the Release build that users get, a short fuzzing run of the
 # finishing stage, then the whole suite again with AddressSanitizer and
 # UndefinedBehaviorSanitizer. Warnings are errors in all of them
-# (CMakePresets.json).
+# (CMakePresets.json). At the end, for the record, the whole-process
+# benchmark (bench/confronto.sh), which never fails on a figure.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/dipendenze.sh test
@@ -19,3 +20,5 @@ fuzz/esegui_fuzz.sh "${P1_SECONDI_FUZZ:-60}"
 cmake --preset sanitizers
 cmake --build --preset sanitizers
 ctest --preset sanitizers
+
+bench/confronto.sh build-release build/windows/build

@@ -108,8 +108,9 @@ if [ -f "$windows/app/Progetto1.exe" ] && [ -f "$windows/bench/finestra_minima.e
   # shellcheck disable=SC2016
   "$radice/tests/con_xvfb.sh" bash -c '
     set -euo pipefail
-    wineserver -p
     wine "$1/Progetto1.exe" >/dev/null 2>&1 </dev/null
+    wineserver -w
+    wineserver -p
     hyperfine --style none --warmup 1 --runs "$2" --export-csv "$3" \
       "wine $1/Progetto1.exe" "wine $1/finestra_minima.exe" >/dev/null 2>&1 </dev/null
     wineserver -k || true' _ "$lavoro/windows" "$(((giri + 2) / 3))" "$lavoro/wine.csv"

@@ -15,6 +15,7 @@ test=(
   git                              # the style test lists the sources it checks
   googletest libgtest-dev libgmock-dev  # tests (the sources also serve the Windows build)
   libbenchmark-dev                 # benchmarks
+  hyperfine time                   # whole processes against their floors (bench/confronto.sh)
   nlohmann-json3-dev libcli11-dev  # the scenario tool: JSON output, command line
   g++-mingw-w64-x86-64 wine wine64 xvfb xauth  # Windows build, run under Wine in Xvfb
   clang libclang-rt-14-dev llvm    # fuzzing with libFuzzer; llvm-symbolizer names a fault's frames
