@@ -12,6 +12,7 @@
 #include "tools/decodifica.h"
 #include "tools/diagnosi.h"
 #include "tools/mappa.h"
+#include "tools/percorsi.h"
 #include "tools/scarico.h"
 #include "tools/scrittura.h"
 
@@ -52,6 +53,9 @@ Stato d'uscita:
 Senza --json gli errori vanno sullo standard error nella forma
 FILE:RIGA: errore CODICE: descrizione, seguita dalla riga del testo e dalla
 posizione in metri con la sua cella (solo per i codici che ne registrano una).
+Con --diagnostics msvc il luogo è scritto FILE(RIGA): come lo leggono Visual
+Studio e gli editor di Windows; su Windows è la forma predefinita, altrove
+lo è gcc.
 Con --json l'uscita standard contiene un solo oggetto JSON:
   {"codice_errore": N, "posizione_errore": N,
    "fatal": null | "1250" | "1251" | "no-track" | "guasto", "files": [...]}
@@ -147,10 +151,10 @@ std::vector<FileUscita> con_nomi_disco(std::vector<FileUscita> file) {
 
 // A missing output folder is made when the files are written (as mkdir -p
 // does); something else under its name is refused before any work is done.
-bool cartella_utilizzabile(const std::string& cartella, std::ostream& err) {
+bool cartella_utilizzabile(const fs::path& cartella, std::ostream& err) {
   std::error_code ec;
   if (fs::exists(cartella, ec) && !fs::is_directory(cartella, ec)) {
-    err << "scenario: \"" << cartella << "\" non è una cartella\n";
+    err << "scenario: \"" << testo(cartella) << "\" non è una cartella\n";
     return false;
   }
   return true;
@@ -160,17 +164,21 @@ struct OpzioniCompile {
   std::string linea, treno, nome, numero, uscita;
   bool senza_piano = false;
   bool json = false;
+  FormaLuogo luogo = FormaLuogo::kCompilatore;
 };
 
 int esegui_compile(const OpzioniCompile& o, std::ostream& out, std::ostream& err,
                    SistemaFile& sistema) {
   Pacchetto p;
   if (!nomi_pacchetto(o.nome, o.numero, p, err)) return kUscitaUso;
-  if (!cartella_utilizzabile(o.uscita, err)) return kUscitaUso;
+  const fs::path uscita = percorso(o.uscita);
+  const fs::path linea = percorso(o.linea);
+  const fs::path treno = percorso(o.treno);
+  if (!cartella_utilizzabile(uscita, err)) return kUscitaUso;
   std::string testo_linea, testo_treno;
   try {
-    testo_linea = leggi_file(o.linea, "il testo della linea");
-    testo_treno = leggi_file(o.treno, "il testo del treno");
+    testo_linea = leggi_file(linea, "il testo della linea");
+    testo_treno = leggi_file(treno, "il testo del treno");
   } catch (const ErroreFile& e) {
     err << "scenario: " << e.what() << "\n";
     return kUscitaUso;
@@ -183,7 +191,7 @@ int esegui_compile(const OpzioniCompile& o, std::ostream& out, std::ostream& err
   if (esito.fatale == Fatale::kNessuno) {
     file = con_nomi_disco(esito.file);
     try {
-      scrivi_in_cartella(o.uscita, file, {fs::path(o.linea), fs::path(o.treno)}, sistema);
+      scrivi_in_cartella(uscita, file, {linea, treno}, sistema);
     } catch (const ErroreFile& e) {
       err << "scenario: " << e.what() << "\n";
       return kUscitaUso;
@@ -200,15 +208,14 @@ int esegui_compile(const OpzioniCompile& o, std::ostream& out, std::ostream& err
     for (const FileUscita& f : file) j["files"].push_back(f.first);
     out << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
   } else {
-    err << diagnosi(esito, o.linea, o.treno);
-    for (const FileUscita& f : file)
-      out << "scritto " << (fs::path(o.uscita) / f.first).string() << "\n";
+    err << diagnosi(esito, o.linea, o.treno, o.luogo);
+    for (const FileUscita& f : file) out << "scritto " << testo(uscita / percorso(f.first)) << "\n";
   }
   if (esito.fatale != Fatale::kNessuno) return kUscitaFatale;
   return esito.codice_errore == 0 ? kUscitaPulita : kUscitaCodice;
 }
 
-int esegui_texts(const std::string& uscita, std::ostream& out, std::ostream& err,
+int esegui_texts(const fs::path& uscita, std::ostream& out, std::ostream& err,
                  SistemaFile& sistema) {
   if (!cartella_utilizzabile(uscita, err)) return kUscitaUso;
   const std::vector<FileUscita> file = con_nomi_disco(testi_pacchetto());
@@ -218,8 +225,7 @@ int esegui_texts(const std::string& uscita, std::ostream& out, std::ostream& err
     err << "scenario: " << e.what() << "\n";
     return kUscitaUso;
   }
-  for (const FileUscita& f : file)
-    out << "scritto " << (fs::path(uscita) / f.first).string() << "\n";
+  for (const FileUscita& f : file) out << "scritto " << testo(uscita / percorso(f.first)) << "\n";
   return kUscitaPulita;
 }
 
@@ -230,8 +236,8 @@ int esegui_dump(const std::vector<std::string>& nomi, bool json, std::ostream& o
   std::vector<FileDecodificato> file;
   for (const std::string& nome : nomi) {
     try {
-      const std::string byte = leggi_file(nome, "il file");
-      FileDecodificato f = decodifica_file(fs::path(nome).filename().string(), byte);
+      const std::string byte = leggi_file(percorso(nome), "il file");
+      FileDecodificato f = decodifica_file(testo(percorso(nome).filename()), byte);
       f.nome = nome;
       file.push_back(std::move(f));
     } catch (const ErroreFile& e) {
@@ -265,10 +271,10 @@ struct OpzioniMap {
 int esegui_map(const OpzioniMap& o, std::ostream& out, std::ostream& err, SistemaFile& sistema) {
   Pacchetto p;
   if (!nomi_pacchetto(o.nome, o.numero, p, err)) return kUscitaUso;
-  const fs::path dir(o.cartella);
-  const fs::path file_piano = dir / da_cp1252(nome_file_linea(p));
-  const fs::path file_stazioni = dir / da_cp1252(nome_file_stazioni(p));
-  const fs::path file_celle = dir / da_cp1252(nome_file_celle(p));
+  const fs::path dir = percorso(o.cartella);
+  const fs::path file_piano = dir / percorso(da_cp1252(nome_file_linea(p)));
+  const fs::path file_stazioni = dir / percorso(da_cp1252(nome_file_stazioni(p)));
+  const fs::path file_celle = dir / percorso(da_cp1252(nome_file_celle(p)));
   DatiMappa dati;
   dati.nome_linea = o.nome;
   dati.numero_treno = o.numero;
@@ -284,38 +290,38 @@ int esegui_map(const OpzioniMap& o, std::ostream& out, std::ostream& err, Sistem
       if (piano_compatibile(piano, dati.stazioni, dati.celle)) {
         dati.piano = std::move(piano);
       } else {
-        err << "scenario: " << file_piano.string()
+        err << "scenario: " << testo(file_piano)
             << ": avviso: il piano non corrisponde alle celle (è di un'altra compilazione?): "
                "disegno solo il profilo\n";
       }
     } else {
-      err << "scenario: " << file_piano.string()
+      err << "scenario: " << testo(file_piano)
           << ": avviso: piano della linea assente: disegno solo il profilo\n";
     }
   } catch (const ErroreFile& e) {
     err << "scenario: " << e.what() << "\n";
     return kUscitaUso;
   } catch (const ErroreFormato& e) {
-    err << corrente->string() << ": errore: " << e.what() << "\n";
+    err << testo(*corrente) << ": errore: " << e.what() << "\n";
     return kUscitaUso;
   }
 
-  const fs::path destinazione(o.uscita);
+  const fs::path destinazione = percorso(o.uscita);
   const fs::path cartella_svg =
       destinazione.has_parent_path() ? destinazione.parent_path() : fs::path(".");
   if (!destinazione.has_filename()) {
     err << "scenario: --out \"" << o.uscita << "\": serve il nome di un file\n";
     return kUscitaUso;
   }
-  if (!cartella_utilizzabile(cartella_svg.string(), err)) return kUscitaUso;
+  if (!cartella_utilizzabile(cartella_svg, err)) return kUscitaUso;
   try {
-    scrivi_in_cartella(cartella_svg, {{destinazione.filename().string(), disegna_mappa(dati)}},
+    scrivi_in_cartella(cartella_svg, {{testo(destinazione.filename()), disegna_mappa(dati)}},
                        {file_piano, file_stazioni, file_celle}, sistema);
   } catch (const ErroreFile& e) {
     err << "scenario: " << e.what() << "\n";
     return kUscitaUso;
   }
-  out << "scritto " << destinazione.string() << "\n";
+  out << "scritto " << testo(destinazione) << "\n";
   return kUscitaPulita;
 }
 
@@ -348,7 +354,7 @@ bool nome_valido(const std::string& utf8, std::string& cp1252, std::string& moti
 }
 
 int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-                    SistemaFile& sistema) {
+                    SistemaFile& sistema, FormaLuogo luogo) {
   CLI::App app(
       "scenario: lo strumento degli autori di scenari. Compila i testi della linea e del treno\n"
       "con lo stesso compilatore del pacchetto, esporta i testi dello scenario incorporato,\n"
@@ -374,6 +380,15 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
   c->add_flag("--no-plan", oc.senza_piano,
               "senza piano della linea (argomento 0 della finitura, niente _linea.dat)");
   c->add_flag("--json", oc.json, "esito come un oggetto JSON sull'uscita standard");
+  std::string luogo_scelto;
+  c->add_option("--diagnostics", luogo_scelto,
+                "forma del luogo negli errori: gcc FILE:RIGA: o msvc FILE(RIGA):")
+      ->check(CLI::Validator(
+          [](const std::string& v) {
+            return v == "gcc" || v == "msvc" ? std::string() : "deve essere gcc o msvc";
+          },
+          ""))
+      ->type_name("gcc|msvc");
   c->footer(kPiedeCompile);
 
   std::string uscita_testi;
@@ -412,8 +427,13 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
     return kUscitaUso;
   }
 
-  if (c->parsed()) return esegui_compile(oc, out, err, sistema);
-  if (t->parsed()) return esegui_texts(uscita_testi, out, err, sistema);
+  if (c->parsed()) {
+    oc.luogo = luogo_scelto.empty()     ? luogo
+               : luogo_scelto == "msvc" ? FormaLuogo::kVisualStudio
+                                        : FormaLuogo::kCompilatore;
+    return esegui_compile(oc, out, err, sistema);
+  }
+  if (t->parsed()) return esegui_texts(percorso(uscita_testi), out, err, sistema);
   if (d->parsed()) return esegui_dump(da_scaricare, json_dump, out, err);
   if (m->parsed()) {
     if (!finisce_con(om.uscita, ".svg")) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/file_sistema.h"
+#include "tools/diagnosi.h"
 
 namespace progetto1::strumento {
 
@@ -14,10 +15,12 @@ inline constexpr int kUscitaCodice = 1;  // an error code, files written all the
 inline constexpr int kUscitaUso = 2;     // usage, or a file that cannot be read or written
 inline constexpr int kUscitaFatale = 3;  // the run ended without files
 
-// Runs the tool as `scenario argv[1] ...`; returns the exit status. Files
-// are written through `sistema`.
+// Runs the tool as `scenario argv[1] ...`, arguments in UTF-8; returns the
+// exit status. Files are written through `sistema`; `luogo` is the form of
+// the diagnostics' places when the command line does not choose one.
 int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-                    SistemaFile& sistema = sistema_file());
+                    SistemaFile& sistema = sistema_file(),
+                    FormaLuogo luogo = FormaLuogo::kCompilatore);
 
 // A line name or train number fit to become part of a file name: not empty,
 // no path separators, no characters Windows forbids in names, and every

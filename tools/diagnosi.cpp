@@ -13,13 +13,10 @@ namespace {
 
 const char* const kNessunFile = "nessun file scritto";
 
-std::string intestazione(const std::string& file, long riga, const std::string& resto) {
-  std::string s = file;
-  if (riga > 0) {
-    s += ':';
-    s += std::to_string(riga);
-  }
-  s += ": ";
+std::string intestazione(const std::string& file, long riga, const std::string& resto,
+                         FormaLuogo forma) {
+  std::string s = testo_luogo(file, riga, 0, forma);
+  s += ' ';
   s += resto;
   s += '\n';
   return s;
@@ -32,7 +29,7 @@ std::string frase_di(std::int32_t codice) {
 
 // The register's code with its record and position.
 std::string diagnosi_registro(const EsitoCompilazione& e, const std::string& file_linea,
-                              const std::string& file_treno) {
+                              const std::string& file_treno, FormaLuogo forma) {
   const VoceErrore* v = voce_errore(e.codice_errore);
   const bool da_passata = v != nullptr && v->origine == Origine::kPassata;
   std::string file = v != nullptr && v->origine != Origine::kLinea ? file_treno : file_linea;
@@ -52,19 +49,21 @@ std::string diagnosi_registro(const EsitoCompilazione& e, const std::string& fil
     const std::string file_causa = causa.testo == Traccia::Testo::kTreno ? file_treno : file_linea;
     std::string s = intestazione(
         file_causa, causa.riga,
-        "errore " + std::to_string(e.codice_errore) + ": " + frase_di(e.codice_errore));
+        "errore " + std::to_string(e.codice_errore) + ": " + frase_di(e.codice_errore), forma);
     if (!causa.testo_riga.empty()) s += "    " + da_cp1252(causa.testo_riga) + "\n";
     s += "    " + testo_posizione(e.codice_errore, causa.posizione) + "\n";
     s += intestazione(file, riga,
                       "nota: con il codice " + std::to_string(e.codice_errore) +
                           " ancora registrato la lettura del treno si è fermata "
                           "qui (posizione registrata " +
-                          std::to_string(e.posizione_errore) + " m)");
+                          std::to_string(e.posizione_errore) + " m)",
+                      forma);
     if (!testo_riga.empty()) s += "    " + da_cp1252(testo_riga) + "\n";
     return s;
   }
   std::string s = intestazione(
-      file, riga, "errore " + std::to_string(e.codice_errore) + ": " + frase_di(e.codice_errore));
+      file, riga, "errore " + std::to_string(e.codice_errore) + ": " + frase_di(e.codice_errore),
+      forma);
   if (!testo_riga.empty()) s += "    " + da_cp1252(testo_riga) + "\n";
   const std::string posizione = testo_posizione(e.codice_errore, e.posizione_errore);
   if (!posizione.empty()) s += "    " + posizione + "\n";
@@ -105,10 +104,26 @@ std::string testo_posizione(std::int32_t codice, std::int32_t posizione) {
   return "posizione " + std::to_string(posizione) + " m, cella " + std::to_string(indice);
 }
 
+std::string testo_luogo(const std::string& file, long riga, long colonna, FormaLuogo forma) {
+  std::string s = file;
+  if (riga > 0) {
+    const bool vs = forma == FormaLuogo::kVisualStudio;
+    s += vs ? '(' : ':';
+    s += std::to_string(riga);
+    if (colonna > 0) {
+      s += vs ? ',' : ':';
+      s += std::to_string(colonna);
+    }
+    if (vs) s += ')';
+  }
+  s += ':';
+  return s;
+}
+
 std::string diagnosi(const EsitoCompilazione& e, const std::string& file_linea,
-                     const std::string& file_treno) {
+                     const std::string& file_treno, FormaLuogo forma) {
   std::string s;
-  if (e.codice_errore != 0) s += diagnosi_registro(e, file_linea, file_treno);
+  if (e.codice_errore != 0) s += diagnosi_registro(e, file_linea, file_treno, forma);
   switch (e.fatale) {
     case Fatale::kNessuno:
       break;
@@ -123,7 +138,8 @@ std::string diagnosi(const EsitoCompilazione& e, const std::string& file_linea,
           in_cella && !cella1_dalla_linea(*e.cella1) ? file_treno : file_linea;
       s += intestazione(
           file, 0,
-          "errore " + testo_codice(codice) + ": " + voce_errore(codice).frase + "; " + kNessunFile);
+          "errore " + testo_codice(codice) + ": " + voce_errore(codice).frase + "; " + kNessunFile,
+          forma);
       if (in_cella) s += "    " + descrivi_cella1(*e.cella1) + "\n";
       if (valori && e.slot_linea.intero1 != 0) {
         s += "    lo slot 85 ha intero1 = " + std::to_string(e.slot_linea.intero1) + "\n";
@@ -138,11 +154,13 @@ std::string diagnosi(const EsitoCompilazione& e, const std::string& file_linea,
                         std::string("errore: la lettura del testo della linea si è fermata prima "
                                     "di \"lunghezza percorso\", quindi non esiste nessuna cella "
                                     "del percorso; ") +
-                            kNessunFile);
+                            kNessunFile,
+                        forma);
       break;
     case Fatale::kGuasto:
       s += intestazione(file_linea, 0,
-                        "errore: guasto " + e.guasto + " durante la finitura; " + kNessunFile);
+                        "errore: guasto " + e.guasto + " durante la finitura; " + kNessunFile,
+                        forma);
       break;
   }
   return s;

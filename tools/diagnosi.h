@@ -1,5 +1,5 @@
-// The error register turned into words for the author, in the form compilers
-// use so that editors can jump to the record: "FILE:LINE: errore CODE: ...",
+// The error register turned into words for the author, in a form editors
+// read so that they can jump to the record: "FILE:LINE: errore CODE: ...",
 // then the record's line, then the position with its cell.
 #pragma once
 
@@ -12,6 +12,14 @@
 
 namespace progetto1::strumento {
 
+// How a diagnostic names its place: "FILE:RIGA:COLONNA:" as compilers and the
+// editors of Unix write it, or "FILE(RIGA,COLONNA):" as Visual Studio and the
+// editors of Windows read it.
+enum class FormaLuogo { kCompilatore, kVisualStudio };
+
+// The place with its closing colon; a line or column of 0 is left out.
+std::string testo_luogo(const std::string& file, long riga, long colonna, FormaLuogo forma);
+
 // "posizione 30400 m, cella 609" for a code that records a position; empty
 // otherwise.
 std::string testo_posizione(std::int32_t codice, std::int32_t posizione);
@@ -20,7 +28,7 @@ std::string testo_posizione(std::int32_t codice, std::int32_t posizione);
 // empty for a clean run. file_linea and file_treno are the paths the user
 // gave.
 std::string diagnosi(const EsitoCompilazione& esito, const std::string& file_linea,
-                     const std::string& file_treno);
+                     const std::string& file_treno, FormaLuogo forma = FormaLuogo::kCompilatore);
 
 // "1250", "1251", "no-track" or "guasto", as in the JSON report; nullptr when
 // the run was not fatal.

@@ -105,12 +105,18 @@ TEST(Diagnosi, CodiceDellaPassataSenzaRigaNelTestoDelTreno) {
             "    posizione 8350 m, cella 167\n");
 }
 
-TEST(Diagnosi, Codice15DellaLineaPrimaDelSegnaleCheLoHaVisto) {
+// Code 15 recorded by a line record, seen again by the train reader's signal.
+EsitoCompilazione esito_codice15() {
   EsitoCompilazione e = esito_con(15, 2500);
   e.traccia.testo = Traccia::Testo::kTreno;
   e.traccia.riga = 16;
   e.traccia.testo_riga = "segnale,    2500,   1, 4, 1,  0, 0,    0,  0,0,0, 0";
   e.traccia.causa = Traccia::Causa{Traccia::Testo::kLinea, 15, "pendenza,   20000,   5", 20000};
+  return e;
+}
+
+TEST(Diagnosi, Codice15DellaLineaPrimaDelSegnaleCheLoHaVisto) {
+  const EsitoCompilazione e = esito_codice15();
   EXPECT_EQ(diagnosi(e, "l.txt", "t.txt"),
             "l.txt:15: errore 15: la posizione è oltre la fine del percorso (più 100 m, 800 m per "
             "una stazione, supera l'ultima cella)\n"
@@ -119,6 +125,46 @@ TEST(Diagnosi, Codice15DellaLineaPrimaDelSegnaleCheLoHaVisto) {
             "t.txt:16: nota: con il codice 15 ancora registrato la lettura del treno si è fermata "
             "qui (posizione registrata 2500 m)\n"
             "    segnale,    2500,   1, 4, 1,  0, 0,    0,  0,0,0, 0\n");
+}
+
+TEST(Diagnosi, LuogoNelleDueForme) {
+  struct Caso {
+    const char* file;
+    long riga, colonna;
+    FormaLuogo forma;
+    const char* atteso;
+  };
+  const Caso casi[] = {
+      {"testi/treno.txt", 17, 0, FormaLuogo::kCompilatore, "testi/treno.txt:17:"},
+      {"testi/treno.txt", 17, 5, FormaLuogo::kCompilatore, "testi/treno.txt:17:5:"},
+      {"testi/treno.txt", 0, 0, FormaLuogo::kCompilatore, "testi/treno.txt:"},
+      {"C:\\Dati utente\\treno.txt", 17, 0, FormaLuogo::kVisualStudio,
+       "C:\\Dati utente\\treno.txt(17):"},
+      {"C:\\Dati utente\\treno.txt", 17, 5, FormaLuogo::kVisualStudio,
+       "C:\\Dati utente\\treno.txt(17,5):"},
+      {"C:\\Dati utente\\treno.txt", 0, 0, FormaLuogo::kVisualStudio,
+       "C:\\Dati utente\\treno.txt:"},
+  };
+  for (const Caso& c : casi) {
+    EXPECT_EQ(testo_luogo(c.file, c.riga, c.colonna, c.forma), c.atteso) << c.atteso;
+  }
+}
+
+// Every place of a diagnostic follows the form asked for, the rest stays.
+TEST(Diagnosi, FormaVisualStudioInOgniRiga) {
+  EsitoCompilazione e = esito_codice15();
+  EXPECT_EQ(diagnosi(e, "C:\\testi\\l.txt", "t.txt", FormaLuogo::kVisualStudio),
+            "C:\\testi\\l.txt(15): errore 15: la posizione è oltre la fine del percorso (più "
+            "100 m, 800 m per una stazione, supera l'ultima cella)\n"
+            "    pendenza,   20000,   5\n"
+            "    posizione 20000 m, cella 401\n"
+            "t.txt(16): nota: con il codice 15 ancora registrato la lettura del treno si è fermata "
+            "qui (posizione registrata 2500 m)\n"
+            "    segnale,    2500,   1, 4, 1,  0, 0,    0,  0,0,0, 0\n");
+  e.fatale = Fatale::kSenzaPercorso;
+  e.codice_errore = 0;
+  EXPECT_EQ(diagnosi(e, "l.txt", "t.txt", FormaLuogo::kVisualStudio).substr(0, 14),
+            "l.txt: errore:");
 }
 
 TEST(Diagnosi, CorsaPulitaNonDiceNulla) { EXPECT_EQ(diagnosi(esito_con(0, 0), "l", "t"), ""); }

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <sstream>
@@ -188,6 +189,46 @@ class CartellaCompilazione : public CartellaProva {
   }
 
   fs::path uscita_, linea_, treno_;
+};
+
+// The compile folder with the texts and arguments of a compile of the test
+// scenario.
+class StrumentoProva : public CartellaCompilazione {
+ protected:
+  using Avvio = std::function<Esito(const std::vector<std::string>&)>;
+
+  void testi(const Righe& linea, const Righe& treno) {
+    scrivi(linea_, unisci(linea));
+    scrivi(treno_, unisci(treno));
+  }
+
+  std::vector<std::string> compile_args(bool json = true) {
+    std::vector<std::string> a = {
+        "compile",  "--line", linea_.string(), "--train",       treno_.string(), "--name", "Prova",
+        "--number", "11",     "--out",         uscita_.string()};
+    if (json) a.push_back("--json");
+    return a;
+  }
+
+  // Runs compile, in-process unless told otherwise, and checks that the
+  // inputs come out byte-identical.
+  Esito compile(const std::vector<std::string>& args, const Avvio& avvio = {}) {
+    const std::string prima_linea = leggi(linea_);
+    const std::string prima_treno = leggi(treno_);
+    Esito e = avvio ? avvio(args) : esegui(args);
+    EXPECT_TRUE(fs::exists(linea_));
+    EXPECT_TRUE(fs::exists(treno_));
+    EXPECT_TRUE(leggi(linea_) == prima_linea) << "testo della linea modificato";
+    EXPECT_TRUE(leggi(treno_) == prima_treno) << "testo del treno modificato";
+    return e;
+  }
+
+  // Files of an earlier run, which a fatal run must leave as they are.
+  void file_vecchi() {
+    scrivi(uscita_ / "Prova_linea.dat", "vecchio piano");
+    scrivi(uscita_ / "Prova_11.sim", "vecchie stazioni");
+    scrivi(uscita_ / "Prova_11.dat", "vecchie celle");
+  }
 };
 
 }  // namespace progetto1::strumento::prova

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "app/sostituzione.h"
+#include "tools/percorsi.h"
 
 namespace progetto1::strumento {
 
@@ -14,7 +15,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string citato(const fs::path& p) {
-  std::string s = p.string();
+  std::string s = testo(p);
   s.insert(s.begin(), '"');
   s += '"';
   return s;
@@ -57,7 +58,7 @@ void scrivi_in_cartella(const fs::path& cartella, const std::vector<FileUscita>&
 
   std::vector<fs::path> destinazioni;
   for (const FileUscita& f : file) {
-    const fs::path d = cartella / f.first;
+    const fs::path d = cartella / percorso(f.first);
     const fs::file_status s = fs::symlink_status(d, ec);
     if (fs::exists(s) && !fs::is_regular_file(s)) {
       throw ErroreFile(citato(d) + " esiste e non è un file: non viene sostituito");
