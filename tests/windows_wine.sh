@@ -88,3 +88,8 @@ for cartella in "$cartelle/日本語のフォルダ" "$cartelle/Città con spazi
 done
 rm -rf "$cartelle"
 echo "Windows e Linux concordano"
+
+if [ -n "${4:-}" ]; then
+  echo "== scenario.exe sotto Wine, a confronto con lo strumento Linux"
+  bash "$sorgenti/tests/strumento_wine.sh" "$lavoro/build/app/scenario.exe" "$4" "$lavoro"
+fi
