@@ -10,6 +10,7 @@
 #include "model/pacchetto.h"
 #include "tools/compilazione.h"
 #include "tools/decodifica.h"
+#include "tools/decompilazione.h"
 #include "tools/diagnosi.h"
 #include "tools/mappa.h"
 #include "tools/percorsi.h"
@@ -103,7 +104,8 @@ void localizza(CLI::App& app) {
 std::string messaggio_uso(const CLI::ParseError& e) {
   const std::string m = e.what();
   const std::string richiesto = " is required";
-  if (m == "A subcommand is required") return "serve un sottocomando: compile, texts, dump o map";
+  if (m == "A subcommand is required")
+    return "serve un sottocomando: compile, texts, dump, map o decompile";
   if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr && finisce_con(m, richiesto)) {
     return "manca l'opzione obbligatoria " + m.substr(0, m.size() - richiesto.size());
   }
@@ -325,6 +327,112 @@ int esegui_map(const OpzioniMap& o, std::ostream& out, std::ostream& err, Sistem
   return kUscitaPulita;
 }
 
+const char* const kPiedeDecompile = R"(
+Legge da DIR NOME_LINEA_linea.dat (facoltativo), NOME_LINEA_NUMERO_TRENO.sim e
+NOME_LINEA_NUMERO_TRENO.dat e scrive in TESTI_DIR il testo della linea
+(NOME_LINEA_linea.txt) e quello del treno (NOME_LINEA_NUMERO_TRENO-.txt), in
+Windows-1252 con CR LF come li scrive il pacchetto. Prima di scrivere compila
+i testi in memoria con il compilatore del pacchetto e confronta ogni byte dei
+tre file; se non coincidono prova le alternative che conosce, e se nessuna
+coincide non scrive nulla e nomina le prime celle, slot o punti del piano
+diversi. Senza il piano i testi non hanno curve e danno gli altri due file
+con compile --no-plan.
+
+I testi sono una forma normale: ogni elemento all'inizio della sua cella,
+valori uguali di celle vicine come un solo record, e dove più testi danno gli
+stessi byte uno scelto (cartelli di velocità: v_d / 5 tra 0 e 19; segnali: le
+unità come valori d; abbattimenti con valore 0 o meno: 0). Le note dicono,
+con la loro cella o slot, quello che la forma normale non ridà.
+
+Stato d'uscita:
+  0  testi scritti; compilati danno gli stessi file
+  1  testi scritti e verificati, ma la loro compilazione registra un codice
+     d'errore (come compile)
+  2  uso sbagliato, un file che non si può leggere o scrivere, oppure un file
+     rovinato (nominato con il byte dove non torna)
+  3  nessun testo scritto: nessun testo dà questi file (nominati il punto o
+     le prime differenze)
+
+Con --json l'uscita standard contiene un solo oggetto JSON:
+  {"codice_errore": N, "files": [...], "note": [{"cella": N, "nota": "..."}, ...],
+   "differenze": [...]}
+)";
+
+struct OpzioniDecompile {
+  std::string cartella, nome, numero, uscita;
+  bool json = false;
+};
+
+int esegui_decompile(const OpzioniDecompile& o, std::ostream& out, std::ostream& err) {
+  Pacchetto p;
+  if (!nomi_pacchetto(o.nome, o.numero, p, err)) return kUscitaUso;
+  if (!cartella_utilizzabile(o.uscita, err)) return kUscitaUso;
+  const fs::path dir(o.cartella);
+  const fs::path file_piano = dir / da_cp1252(nome_file_linea(p));
+  const fs::path file_stazioni = dir / da_cp1252(nome_file_stazioni(p));
+  const fs::path file_celle = dir / da_cp1252(nome_file_celle(p));
+  FileBinari binari;
+  const fs::path* corrente = &file_stazioni;
+  EsitoDecompilazione esito;
+  try {
+    binari.stazioni = leggi_file(file_stazioni, "la tabella delle stazioni");
+    binari.celle = leggi_file(file_celle, "il file delle celle");
+    std::error_code ec;
+    if (fs::exists(file_piano, ec)) binari.piano = leggi_file(file_piano, "il piano della linea");
+    corrente = &file_stazioni;
+    decodifica_stazioni(binari.stazioni);
+    corrente = &file_celle;
+    decodifica_celle(binari.celle);
+    corrente = &file_piano;
+    if (binari.piano) decodifica_piano(*binari.piano);
+    esito = decompila(binari, p.nome_linea, p.numero_treno);
+  } catch (const ErroreFile& e) {
+    err << "scenario: " << e.what() << "\n";
+    return kUscitaUso;
+  } catch (const ErroreFormato& e) {
+    err << corrente->string() << ": errore: " << e.what() << "\n";
+    return kUscitaUso;
+  }
+
+  std::vector<FileUscita> file;
+  if (esito.riuscita) {
+    file = con_nomi_disco(
+        {{nome_testo_linea(p), esito.testo_linea}, {nome_testo_treno(p), esito.testo_treno}});
+    try {
+      scrivi_in_cartella(o.uscita, file, {file_piano, file_stazioni, file_celle});
+    } catch (const ErroreFile& e) {
+      err << "scenario: " << e.what() << "\n";
+      return kUscitaUso;
+    }
+  }
+  if (o.json) {
+    nlohmann::ordered_json j;
+    j["codice_errore"] = esito.codice_errore;
+    j["files"] = nlohmann::ordered_json::array();
+    for (const FileUscita& f : file) j["files"].push_back(f.first);
+    j["note"] = nlohmann::ordered_json::array();
+    for (const Nota& n : esito.note) {
+      nlohmann::ordered_json x;
+      if (n.luogo != Nota::Luogo::kNessuno) x[nome_luogo(n.luogo)] = n.indice;
+      x["nota"] = n.testo;
+      j["note"].push_back(x);
+    }
+    j["differenze"] = esito.differenze;
+    out << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+  } else {
+    for (const std::string& d : esito.differenze) err << dir.string() << ": errore: " << d << "\n";
+    for (const Nota& n : esito.note) {
+      out << "nota: ";
+      if (n.luogo != Nota::Luogo::kNessuno) out << nome_luogo(n.luogo) << " " << n.indice << ": ";
+      out << n.testo << "\n";
+    }
+    for (const FileUscita& f : file)
+      out << "scritto " << (fs::path(o.uscita) / f.first).string() << "\n";
+  }
+  if (!esito.riuscita) return kUscitaFatale;
+  return esito.codice_errore == 0 ? kUscitaPulita : kUscitaCodice;
+}
+
 }  // namespace
 
 bool nome_valido(const std::string& utf8, std::string& cp1252, std::string& motivo) {
@@ -416,6 +524,20 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
   m->add_option("--out", om.uscita, "file SVG da scrivere")->required()->type_name("FILE.svg");
   m->footer(kPiedeMap);
 
+  OpzioniDecompile odc;
+  CLI::App* dc = sottocomando(
+      app, "decompile",
+      "Riscrive i testi della linea e del treno dai tre file binari, verificati: compilati\n"
+      "danno gli stessi byte");
+  dc->add_option("--dir", odc.cartella, "cartella dei file binari")->required()->type_name("DIR");
+  dc->add_option("--name", odc.nome, "nome della linea")->required()->type_name("NOME_LINEA");
+  dc->add_option("--number", odc.numero, "numero del treno")->required()->type_name("NUMERO_TRENO");
+  dc->add_option("--out", odc.uscita, "cartella dei testi (creata se manca)")
+      ->required()
+      ->type_name("TESTI_DIR");
+  dc->add_flag("--json", odc.json, "note e differenze come un oggetto JSON sull'uscita standard");
+  dc->footer(kPiedeDecompile);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -435,6 +557,7 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
   }
   if (t->parsed()) return esegui_texts(percorso(uscita_testi), out, err, sistema);
   if (d->parsed()) return esegui_dump(da_scaricare, json_dump, out, err);
+  if (dc->parsed()) return esegui_decompile(odc, out, err);
   if (m->parsed()) {
     if (!finisce_con(om.uscita, ".svg")) {
       err << "scenario: --out \"" << om.uscita << "\": il file deve finire con \".svg\"\n";

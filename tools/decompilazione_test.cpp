@@ -1,0 +1,492 @@
+#include "tools/decompilazione.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "model/costanti.h"
+#include "model/numeri.h"
+#include "model/tracciati.h"
+#include "tools/compilazione.h"
+#include "tools/decodifica.h"
+#include "tools/prova_strumento.h"
+
+namespace progetto1::strumento {
+namespace {
+
+using prova::Righe;
+using prova::unisci;
+
+const char* const kNome = "Prova";
+const char* const kNumero = "11";
+
+FileBinari binari(const EsitoCompilazione& e) {
+  FileBinari f;
+  for (const FileUscita& x : e.file) {
+    if (x.first == "Prova_linea.dat") f.piano = x.second;
+    if (x.first == "Prova_11.sim") f.stazioni = x.second;
+    if (x.first == "Prova_11.dat") f.celle = x.second;
+  }
+  return f;
+}
+
+// Compiles the texts, decompiles the files, compiles the texts it gave and
+// compares the files byte for byte. Returns the decompilation.
+EsitoDecompilazione andata_e_ritorno(const std::string& linea, const std::string& treno,
+                                     bool con_piano, const std::string& caso) {
+  const EsitoCompilazione prima = compila(linea, treno, kNome, kNumero, con_piano);
+  EXPECT_EQ(prima.fatale, Fatale::kNessuno) << caso;
+  const FileBinari f = binari(prima);
+  const EsitoDecompilazione d = decompila(f, kNome, kNumero);
+  EXPECT_TRUE(d.riuscita) << caso << "\n"
+                          << (d.differenze.empty() ? "" : d.differenze[0]) << "\n"
+                          << linea << treno;
+  if (!d.riuscita) return d;
+  const EsitoCompilazione dopo = compila(d.testo_linea, d.testo_treno, kNome, kNumero, con_piano);
+  const FileBinari g = binari(dopo);
+  EXPECT_EQ(g.piano, f.piano) << caso;
+  EXPECT_EQ(g.stazioni, f.stazioni) << caso;
+  EXPECT_EQ(g.celle, f.celle) << caso;
+  EXPECT_EQ(d.codice_errore, dopo.codice_errore) << caso;
+  return d;
+}
+
+bool ha_nota(const EsitoDecompilazione& d, Nota::Luogo luogo, long indice) {
+  return std::any_of(d.note.begin(), d.note.end(),
+                     [&](const Nota& n) { return n.luogo == luogo && n.indice == indice; });
+}
+
+bool contiene_riga(const std::string& testo, const std::string& riga) {
+  return testo.find("\r\n" + riga + "\r\n") != std::string::npos;
+}
+
+TEST(Decompilazione, ScenarioIncorporato) {
+  const std::vector<FileUscita> testi = testi_pacchetto();
+  const EsitoCompilazione e = compila(testi[0].second, testi[1].second, "Corsanta", "7402", true);
+  ASSERT_EQ(e.file.size(), 3u);
+  FileBinari f{e.file[0].second, e.file[1].second, e.file[2].second};
+  const EsitoDecompilazione d = decompila(f, "Corsanta", "7402");
+  ASSERT_TRUE(d.riuscita) << d.differenze.front();
+  const EsitoCompilazione r = compila(d.testo_linea, d.testo_treno, "Corsanta", "7402", true);
+  ASSERT_EQ(r.file.size(), 3u);
+  for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(r.file[i].second, e.file[i].second) << i;
+  EXPECT_TRUE(contiene_riga(d.testo_linea, "curvad5,  650,  600"));
+  EXPECT_TRUE(
+      contiene_riga(d.testo_treno, "segnale,  7200,  2,  4,  1,  0,  0,  0,  0,  0,  0,  0"));
+  // The ten stop marks of the embedded train, each a note with its cell.
+  for (long c : {8, 167, 386, 480, 721, 1200, 1530, 1645, 1772, 2052}) {
+    EXPECT_TRUE(ha_nota(d, Nota::Luogo::kCella, c)) << c;
+  }
+}
+
+TEST(Decompilazione, SenzaPianoGliAltriDueFile) {
+  const EsitoDecompilazione d =
+      andata_e_ritorno(unisci(prova::linea_prova()), unisci(prova::treno_prova()), false, "");
+  ASSERT_TRUE(d.riuscita);
+  EXPECT_EQ(d.testo_linea.find("curva"), std::string::npos);
+}
+
+// Each encoding that several texts share: the text written, a line of it
+// that shows the member chosen, and the note's place.
+struct Ambiguita {
+  const char* nome;
+  Righe linea;
+  Righe treno;
+  const char* riga_scelta;  // in the line text when it begins with a general keyword
+  Nota::Luogo luogo;
+  long indice;
+};
+
+Righe linea_con(const Righe& elementi,
+                const char* ripetizione = "ripetizione segnali 4 codici, 0, 0") {
+  Righe r = progetto1::prova::generale(5000, progetto1::prova::kSenzaProgressive);
+  r[8] = ripetizione;
+  r.insert(r.end(), elementi.begin(), elementi.end());
+  r.push_back("[fine]");
+  return r;
+}
+
+Righe treno_con(const Righe& elementi) {
+  Righe r{"[generale]", "numero vetture, 3"};
+  r.insert(r.end(), elementi.begin(), elementi.end());
+  r.push_back("[fine]");
+  return r;
+}
+
+TEST(Decompilazione, OgniAmbiguitaUnMembroScelto) {
+  const Ambiguita casi[] = {
+      {"cartello di velocità 89 × 20 + 100 / 5",
+       linea_con({"indicatori_vmax, 700, 89, 60, 60, 12, 100, 0, 0, 3"}), treno_con({}),
+       "indicatori_vmax,  700,  90,  60,  60,  12,  0,  0,  0,  3", Nota::Luogo::kCella, 15},
+      {"segnale: s1 1 e d1 12 come s1 2 e d1 2", linea_con({}),
+       treno_con({"segnale, 2500, 1, 1, 0, 0, 0, 0, 12, 0, 0, 0"}),
+       "segnale,  2500,  1,  2,  0,  0,  0,  0,  2,  0,  0,  0", Nota::Luogo::kCella, 51},
+      {"segnale: sx 1 e dx 3 come sx 2 e dx 0", linea_con({}),
+       treno_con({"segnale, 2500, 1, 4, 0, 0, 0, 3, 0, 0, 0, 0"}),
+       "segnale,  2500,  2,  4,  0,  0,  0,  0,  0,  0,  0,  0", Nota::Luogo::kNessuno, 0},
+      {"segnale: tempo 50 alzato a 101", linea_con({}),
+       treno_con({"segnale, 2500, 2, 4, 0, 0, 0, 0, 0, 0, 0, 50"}),
+       "segnale,  2500,  2,  4,  0,  0,  0,  0,  0,  0,  0,  101", Nota::Luogo::kNessuno, 0},
+      {"ripetizione con 9 codici e seconda posizione 0",
+       linea_con({}, "ripetizione segnali 9 codici, 100, 0"), treno_con({}),
+       "ripetizione segnali 4 codici,  100,  0", Nota::Luogo::kSlot, 86},
+      {"abbattimento con valore negativo", linea_con({}), treno_con({"abbattimento, 2000, -7"}),
+       "abbattimento,  2000,  0", Nota::Luogo::kNessuno, 0},
+      {"velocità 62 km/h come 60", linea_con({}), treno_con({"velocita, 0, 62"}),
+       "velocita,  0,  60", Nota::Luogo::kNessuno, 0},
+      {"montagna di tipo 2 - 256 come tipo 2", linea_con({"montagna, 1000, 1500, -254"}),
+       treno_con({}), "montagna,  1000,  1500,  2", Nota::Luogo::kNessuno, 0},
+      {"prima stazione: il campo 6 si perde, la zona lo dice", linea_con({}),
+       treno_con({"stazione, 1000, 4, 300, 0, 0, 7, 0,0,0, 0,0,0, 0, 0,0,0, Alfa"}),
+       "stazione,  1000,  4,  300,  0,  0,  1,  0,  0,  0,  0,  0,  0,  0,  0,  0,  0,  Alfa",
+       Nota::Luogo::kSlot, 1},
+  };
+  for (const Ambiguita& a : casi) {
+    const EsitoDecompilazione d = andata_e_ritorno(unisci(a.linea), unisci(a.treno), true, a.nome);
+    if (!d.riuscita) continue;
+    const std::string& testo = std::string(a.riga_scelta).rfind("ripetizione", 0) == 0 ||
+                                       std::string(a.riga_scelta).rfind("indicatori", 0) == 0 ||
+                                       std::string(a.riga_scelta).rfind("montagna", 0) == 0
+                                   ? d.testo_linea
+                                   : d.testo_treno;
+    EXPECT_TRUE(contiene_riga(testo, a.riga_scelta)) << a.nome << "\n" << testo;
+    if (a.luogo != Nota::Luogo::kNessuno) {
+      EXPECT_TRUE(ha_nota(d, a.luogo, a.indice)) << a.nome;
+    }
+  }
+}
+
+// ---- files no text gives ---------------------------------------------------
+
+struct FileGuasto {
+  const char* nome;
+  void (*guasta)(FileBinari&);
+  const char* dove;  // what the first difference or refusal names
+};
+
+void metti_byte(std::string& s, std::size_t i, char b) { s[i] = b; }
+
+TEST(Decompilazione, FileCheNessunTestoDaRifiutatiConIlLuogo) {
+  const FileGuasto casi[] = {
+      {"un genere sconosciuto", [](FileBinari& f) { metti_byte(f.celle, 30 * kByteCella, 7); },
+       "cella 30"},
+      {"un segno di montagna fuori posto",
+       [](FileBinari& f) { metti_byte(f.celle, 40 * kByteCella, 11); }, "cella 40"},
+      {"una pendenza nelle ultime due celle",
+       [](FileBinari& f) { metti_byte(f.celle, f.celle.size() - 2, 3); }, "cella 240"},
+      {"un punto del piano calcolato diversamente",
+       [](FileBinari& f) {
+         // The y of point 3000 (a double in the second half) one bit off.
+         const std::size_t meta = f.piano->size() / 2;
+         const std::size_t y3000 = meta + 4 + 4 + 10 * (3000 - 2) + 2;
+         f.piano->at(y3000) = static_cast<char>(f.piano->at(y3000) ^ 1);
+       },
+       "punto 3000"},
+  };
+  const EsitoCompilazione e =
+      compila(unisci(prova::linea_prova()), unisci(prova::treno_prova()), kNome, kNumero, true);
+  for (const FileGuasto& c : casi) {
+    FileBinari f = binari(e);
+    c.guasta(f);
+    const EsitoDecompilazione d = decompila(f, kNome, kNumero);
+    EXPECT_FALSE(d.riuscita) << c.nome;
+    ASSERT_FALSE(d.differenze.empty()) << c.nome;
+    EXPECT_NE(d.differenze[0].find(c.dove), std::string::npos) << c.nome << ": " << d.differenze[0];
+    EXPECT_TRUE(d.testo_linea.empty() && d.testo_treno.empty()) << c.nome;
+  }
+}
+
+TEST(Decompilazione, FileTroncatoErroreDiFormato) {
+  const EsitoCompilazione e =
+      compila(unisci(prova::linea_prova()), unisci(prova::treno_prova()), kNome, kNumero, true);
+  FileBinari f = binari(e);
+  f.celle.pop_back();
+  EXPECT_THROW(decompila(f, kNome, kNumero), ErroreFormato);
+}
+
+// ---- the round trip on generated scenarios -----------------------------------
+
+class Generatore {
+ public:
+  explicit Generatore(unsigned seme) : caso_(seme) {}
+
+  long tra(long a, long b) { return std::uniform_int_distribution<long>(a, b)(caso_); }
+  bool moneta(int percento = 50) { return tra(1, 100) <= percento; }
+
+  void genera() {
+    lunghezza_ = moneta(80) ? kMetriCella * tra(40, 200) : tra(2000, 10000);
+    ultima_ = a_long(in_celle(static_cast<std::int32_t>(lunghezza_ + kEstensioneLinea)));
+    occupata_.assign(static_cast<std::size_t>(ultima_ + 1), false);
+    occupata_[0] = occupata_[1] = true;
+    linea_ = {"[generale]", "lunghezza percorso, " + std::to_string(lunghezza_)};
+    progressive();
+    linea_.push_back("sfondo uno, " + std::to_string(tra(0, 9)));
+    linea_.push_back("sfondo due, " + std::to_string(tra(0, 9)));
+    linea_.push_back("sfondo tre, " + std::to_string(tra(0, 9)));
+    if (moneta()) {
+      linea_.push_back("ripetizione segnali 4 codici, 0, 0");
+    } else {
+      linea_.push_back(std::string("ripetizione segnali ") + (moneta() ? "4" : "9") + " codici, " +
+                       std::to_string(50 * tra(0, 100)) + ", " + std::to_string(50 * tra(1, 100)));
+    }
+    linea_.push_back("[curve]");
+    curve();
+    linea_.push_back("[pendenze]");
+    serie(linea_, "pendenza", -100, 155, 1);
+    linea_.push_back("[montagne]");
+    montagne();
+    linea_.push_back("[cartelli]");
+    for (long i = tra(0, 3); i > 0; --i) indicatore();
+    linea_.push_back("[indicazioni]");
+    const long cartelli = tra(0, 5);
+    for (long i = 0; i < cartelli; ++i) cartello();
+    linea_.push_back("[fine]");
+
+    treno_ = {"[generale]", "numero vetture, " + std::to_string(tra(1, 20)),
+              "percentuale massa frenata, " + std::to_string(tra(50, 200)),
+              "sabbia, " + std::to_string(tra(0, 500)),
+              "orologio, " + std::to_string(tra(0, 23)) + " " + std::to_string(tra(0, 59)) + " " +
+                  std::to_string(tra(0, 59))};
+    treno_.push_back("[aderenze]");
+    serie(treno_, "aderenza", 0, 255, 1);
+    treno_.push_back("[vel_limite]");
+    serie(treno_, "velocita", 0, 255, 5);
+    std::vector<std::string> stazioni = this->stazioni();
+    std::vector<std::string> altri;
+    for (long i = tra(0, 2); i > 0; --i) rallentamento(altri);
+    for (long i = tra(0, 8); i > 0; --i) segnale(altri);
+    for (long i = tra(0, 3); i > 0; --i) abbattimento(altri);
+    std::shuffle(altri.begin(), altri.end(), caso_);
+    // The stations in their order, the other records anywhere between them.
+    std::vector<std::string> tutti;
+    std::size_t s = 0;
+    for (const std::string& r : altri) {
+      while (s < stazioni.size() && moneta(30)) tutti.push_back(stazioni[s++]);
+      tutti.push_back(r);
+    }
+    while (s < stazioni.size()) tutti.push_back(stazioni[s++]);
+    treno_.push_back("[stazioni]");
+    treno_.insert(treno_.end(), tutti.begin(), tutti.end());
+    treno_.push_back("[fine]");
+  }
+
+  std::string linea() const { return unisci(linea_); }
+  std::string treno() const { return unisci(treno_); }
+
+ private:
+  // A position whose standard cell is c: the cell's start, or off the grid.
+  long in_cella(long c) {
+    const long base = (c - 1) * kMetriCella;
+    if (moneta(60)) return base;
+    return std::max(0L, base + tra(-20, 20));
+  }
+  // A free cell between da and a, taken; -1 when the tries find none.
+  long prendi(long da, long a) {
+    for (int tentativo = 0; tentativo < 20; ++tentativo) {
+      const long c = tra(da, a);
+      if (c >= 0 && c <= ultima_ && !occupata_[static_cast<std::size_t>(c)]) {
+        occupata_[static_cast<std::size_t>(c)] = true;
+        return c;
+      }
+    }
+    return -1;
+  }
+  bool libere(std::initializer_list<long> celle) const {
+    for (long c : celle) {
+      if (c < 0 || c > ultima_ || occupata_[static_cast<std::size_t>(c)]) return false;
+    }
+    return true;
+  }
+  void occupa(std::initializer_list<long> celle) {
+    for (long c : celle) occupata_[static_cast<std::size_t>(c)] = true;
+  }
+  long ultima_posizione() const { return kMetriCella * ultima_ - 150; }
+
+  void progressive() {
+    const char* nomi[] = {"uno", "due", "tre"};
+    for (const char* n : nomi) {
+      if (moneta(40)) {
+        linea_.push_back(std::string("progressiva chilometrica ") + n + ", 0, 0, 0");
+      } else {
+        linea_.push_back(std::string("progressiva chilometrica ") + n + ", " +
+                         std::to_string(50 * tra(0, 200)) + ", " +
+                         std::to_string(50 * tra(0, 4000)) + ", " + std::to_string(tra(0, 1)));
+      }
+    }
+  }
+
+  void curve() {
+    long metro = tra(0, 300);
+    const long fine_piano = lunghezza_ + kEstensioneLinea - 2;
+    for (long i = tra(0, 6); i > 0; --i) {
+      const long inizio = metro + (moneta(20) ? 0 : tra(1, 1500));
+      const long l = tra(1, 1200);
+      if (inizio + l > fine_piano || inizio + 100 > ultima_posizione()) break;
+      linea_.push_back("curva" + std::string(moneta() ? "d" : "s") + std::to_string(tra(1, 6)) +
+                       ", " + std::to_string(inizio) + ", " + std::to_string(l));
+      metro = inizio + l;
+    }
+  }
+
+  // Records "chiave, posizione, valore" in ascending order; values a step
+  // multiple, sometimes not.
+  void serie(Righe& r, const char* chiave, long minimo, long massimo, long passo) {
+    long pos = 0;
+    for (long i = tra(0, 6); i > 0; --i) {
+      long v = passo * tra(minimo, massimo);
+      if (passo > 1 && moneta(20)) v += tra(-2, 2);
+      v = std::max(0L, v);
+      if (passo == 1) v = passo * tra(minimo, massimo);
+      r.push_back(std::string(chiave) + ", " + std::to_string(pos) + ", " + std::to_string(v));
+      pos += moneta(20) ? 0 : tra(1, 3000);
+      if (pos > ultima_posizione()) break;
+    }
+  }
+
+  void montagne() {
+    long cella = tra(2, 40);
+    for (long i = tra(0, 3); i > 0; --i) {
+      const long a = cella;
+      const long b = a + tra(1, 40);
+      if (b + 2 > ultima_) break;
+      long tipo = tra(1, 20);
+      linea_.push_back("montagna, " + std::to_string(in_cella(a + 1)) + ", " +
+                       std::to_string(b * kMetriCella + (moneta() ? 0 : tra(1, 20))) + ", " +
+                       std::to_string(tipo));
+      cella = b + tra(2, 30);
+    }
+  }
+
+  void indicatore() {
+    const long c = prendi(2, ultima_ - 2);
+    if (c < 0) return;
+    auto v = [&] { return std::to_string(5 * tra(0, 99)); };
+    linea_.push_back("indicatori_vmax, " + std::to_string(in_cella(c)) + ", " + v() + ", " + v() +
+                     ", " + v() + ", " + std::to_string(tra(0, 9)) + ", " + v() + ", " + v() +
+                     ", " + v() + ", " + std::to_string(tra(0, 9)));
+  }
+
+  void cartello() {
+    const long c = prendi(2, ultima_ - 2);
+    if (c < 0) return;
+    const char* const testi[] = {"(PL km)(1+500)", "(Ponte sul Fiume)", "Galleria è lunga", "A",
+                                 "(PLA km )(12+016)"};
+    linea_.push_back("cartello_indicatore, " + std::to_string(in_cella(c)) + ", " +
+                     testi[tra(0, 4)]);
+  }
+
+  std::vector<std::string> stazioni() {
+    std::vector<std::string> r;
+    long fine_zona = -100000;
+    const long categorie[] = {2, 4, 5, 6, 7, 8, 12, 22, 24, 26, 27, 28};
+    for (long n = 1; n <= tra(0, 4); ++n) {
+      const long cat = categorie[tra(0, 11)];
+      const long l = 100 * tra(1, 9);
+      const long marca3 = moneta(30) ? tra(1, 3) : 0;
+      long da = 0;
+      long a = 0;
+      long p = 0;
+      for (int tentativo = 0; tentativo < 10; ++tentativo) {
+        p = kMetriCella * tra((fine_zona + 350 + 1000) / kMetriCella, ultima_ - 160);
+        if (cat == 5 || cat == 6) {
+          da = p - l;
+          a = p + 150;
+        } else if (cat == 7 || cat == 8) {
+          da = p - l;
+          a = p + l;
+        } else {
+          da = p - l / 2;
+          a = p + l / 2 + (marca3 != 0 ? 50 : 0);
+        }
+        if (da - 350 < fine_zona || a > ultima_posizione()) continue;
+        if (cat >= 25) break;
+        const long fermata = a / kMetriCella - 1;
+        if (fermata > 1 && libere({fermata})) {
+          occupa({fermata});
+          break;
+        }
+        a = -1;
+      }
+      if (a < 0 || da - 350 < fine_zona || a > ultima_posizione()) break;
+      fine_zona = a;
+      auto b = [&] { return std::to_string(tra(0, 255)); };
+      auto i = [&] { return std::to_string(tra(-300, 300)); };
+      const long t = moneta() ? 0 : tra(0, 86399);
+      r.push_back("stazione, " + std::to_string(p) + ", " + std::to_string(cat) + ", " +
+                  std::to_string(l) + ", " + b() + ", " + b() + ", " + std::to_string(marca3) +
+                  ", " + i() + ", " + i() + ", " + b() + ", " + i() + ", " + i() + ", " + i() +
+                  ", " + b() + ", " + std::to_string(t / 3600) + ", " +
+                  std::to_string(t / 60 % 60) + ", " + std::to_string(t % 60) + ", STAZIONE " +
+                  std::to_string(n));
+    }
+    return r;
+  }
+
+  void rallentamento(std::vector<std::string>& r) {
+    const long s = tra(2, ultima_ - 60);
+    const long x = in_cella(s);
+    if (cella_di(static_cast<std::int32_t>(x)) != s) return;
+    const long l = tra(50, 1500);
+    const long e = cella_di(static_cast<std::int32_t>(x + l));
+    const bool avviso = x > 1500;
+    const long w = avviso ? cella_di(static_cast<std::int32_t>(x - 1200)) : 0;
+    const long f_ta = avviso && moneta() ? 1 : 0;
+    const long pp = a_long(in_celle(static_cast<std::int32_t>(x - 1200)));
+    if (e > ultima_ - 2 || !libere({s, e}) || (avviso && !libere({w}))) return;
+    if (f_ta != 0 && !libere({pp, pp - 1, pp - 2, pp - 3})) return;
+    occupa({s, e});
+    if (avviso) occupa({w});
+    if (f_ta != 0) occupa({pp, pp - 1, pp - 2, pp - 3});
+    r.push_back("rallentamento, " + std::to_string(x) + ", " + std::to_string(tra(10, 150)) + ", " +
+                std::to_string(l) + ", " + std::to_string(tra(0, 5)) + ", " + std::to_string(f_ta) +
+                ", " + std::to_string(moneta() ? 0 : tra(10, 100)));
+  }
+
+  void segnale(std::vector<std::string>& r) {
+    const long c = prendi(9, ultima_ - 2);
+    if (c < 0) return;
+    auto d = [&] { return std::to_string(tra(0, 9)); };
+    const long tempi[] = {0, 0, 50, 120, 200};
+    r.push_back("segnale, " + std::to_string(in_cella(c)) + ", " + std::to_string(tra(0, 3)) +
+                ", " + d() + ", " + d() + ", " + d() + ", " + std::to_string(tra(0, 2)) + ", " +
+                std::to_string(tra(0, 3)) + ", " + d() + ", " + d() + ", " + d() + ", " +
+                std::to_string(tempi[tra(0, 4)]));
+  }
+
+  void abbattimento(std::vector<std::string>& r) {
+    const long c = prendi(2, ultima_ - 2);
+    if (c < 0) return;
+    const long p = std::max(0L, c * kMetriCella + (moneta() ? 0 : tra(-20, 20)));
+    r.push_back("abbattimento, " + std::to_string(p) + ", " + std::to_string(tra(-5, 300)));
+  }
+
+  std::mt19937 caso_;
+  long lunghezza_ = 0;
+  long ultima_ = 0;
+  std::vector<bool> occupata_;
+  Righe linea_;
+  Righe treno_;
+};
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr unsigned kCasi = 300;  // the instrumented build is many times slower
+#else
+constexpr unsigned kCasi = 3000;
+#endif
+
+TEST(Decompilazione, AndataERitornoDiScenariGenerati) {
+  unsigned riusciti = 0;
+  for (unsigned seme = 1; seme <= kCasi; ++seme) {
+    Generatore g(seme);
+    g.genera();
+    const EsitoDecompilazione d =
+        andata_e_ritorno(g.linea(), g.treno(), seme % 5 != 0, "seme " + std::to_string(seme));
+    if (d.riuscita) ++riusciti;
+    if (::testing::Test::HasFailure()) break;
+  }
+  EXPECT_EQ(riusciti, kCasi);
+}
+
+}  // namespace
+}  // namespace progetto1::strumento
