@@ -15,6 +15,7 @@
 namespace progetto1::strumento {
 namespace {
 
+namespace fs = std::filesystem;
 using prova::Righe;
 using prova::unisci;
 
@@ -488,5 +489,106 @@ TEST(Decompilazione, AndataERitornoDiScenariGenerati) {
   EXPECT_EQ(riusciti, kCasi);
 }
 
+// ---- the subcommand ----------------------------------------------------------
+
+class Decompile : public prova::CartellaCompilazione {
+ protected:
+  // Compiles the test texts into uscita_ with the tool.
+  void compila_prova(const Righe& linea, const Righe& treno, bool con_piano = true) {
+    prova::scrivi(linea_, unisci(linea));
+    prova::scrivi(treno_, unisci(treno));
+    std::vector<std::string> a = {"compile",       "--line", linea_.string(), "--train",
+                                  treno_.string(), "--name", kNome,           "--number",
+                                  kNumero,         "--out",  uscita_.string()};
+    if (!con_piano) a.push_back("--no-plan");
+    prova::esegui(a);
+  }
+  prova::Esito decompile(bool json = false) {
+    std::vector<std::string> a = {"decompile", "--dir", uscita_.string(), "--name",       kNome,
+                                  "--number",  kNumero, "--out",          testi_.string()};
+    if (json) a.push_back("--json");
+    return prova::esegui(a);
+  }
+  void SetUp() override {
+    CartellaCompilazione::SetUp();
+    testi_ = cartella_ / "testi";
+  }
+  fs::path testi_;
+};
+
+TEST_F(Decompile, AiutoConGliStatiDUscita) {
+  const prova::Esito e = prova::esegui({"decompile", "--help"});
+  EXPECT_EQ(e.stato, 0);
+  for (const char* s :
+       {"--dir", "--name", "--number", "--out", "--json", "Stato d'uscita", "forma normale"}) {
+    EXPECT_NE(e.out.find(s), std::string::npos) << s;
+  }
+  EXPECT_NE(prova::esegui({"--help"}).out.find("decompile"), std::string::npos);
+}
+
+TEST_F(Decompile, TestiScrittiCheCompilanoAgliStessiFile) {
+  for (bool con_piano : {true, false}) {
+    fs::remove_all(uscita_);
+    fs::remove_all(testi_);
+    compila_prova(prova::linea_prova(), prova::treno_prova(), con_piano);
+    const std::map<std::string, std::string> binari = prova::contenuto(uscita_);
+    const prova::Esito e = decompile(true);
+    ASSERT_EQ(e.stato, 0) << e.err;
+    EXPECT_EQ(e.out.rfind("{\"codice_errore\":0,\"files\":[\"Prova_linea.txt\",\"Prova_11-.txt\"],"
+                          "\"note\":[",
+                          0),
+              0u)
+        << e.out;
+    EXPECT_NE(e.out.find("\"differenze\":[]}"), std::string::npos) << e.out;
+    // The written texts, compiled by the tool, give the same files.
+    fs::remove_all(uscita_);
+    linea_ = testi_ / "Prova_linea.txt";
+    treno_ = testi_ / "Prova_11-.txt";
+    std::vector<std::string> a = {"compile",       "--line", linea_.string(), "--train",
+                                  treno_.string(), "--name", kNome,           "--number",
+                                  kNumero,         "--out",  uscita_.string()};
+    if (!con_piano) a.push_back("--no-plan");
+    ASSERT_EQ(prova::esegui(a).stato, 0);
+    EXPECT_TRUE(prova::contenuto(uscita_) == binari) << con_piano;
+    linea_ = cartella_ / "linea.txt";
+    treno_ = cartella_ / "treno.txt";
+  }
+}
+
+TEST_F(Decompile, UnCodiceDErroreNeiTestiStato1) {
+  // A chainage start off the 50 m grid records code 2; the files are written
+  // all the same, and the texts that give them record it again.
+  Righe linea = prova::linea_prova();
+  linea[2] = "progressiva chilometrica uno,    30,    100800,    1";
+  compila_prova(linea, prova::treno_prova());
+  const prova::Esito e = decompile();
+  EXPECT_EQ(e.stato, 1) << e.err;
+  EXPECT_TRUE(fs::exists(testi_ / "Prova_linea.txt"));
+}
+
+TEST_F(Decompile, FileRovinatoStato2ConIlByte) {
+  compila_prova(prova::linea_prova(), prova::treno_prova());
+  std::string celle = prova::leggi(uscita_ / "Prova_11.dat");
+  celle.pop_back();
+  prova::scrivi(uscita_ / "Prova_11.dat", celle);
+  const prova::Esito e = decompile();
+  EXPECT_EQ(e.stato, 2);
+  EXPECT_EQ(e.err.rfind((uscita_ / "Prova_11.dat").string() + ": errore: il file ha 3614 byte", 0),
+            0u)
+      << e.err;
+  EXPECT_FALSE(fs::exists(testi_));
+}
+
+TEST_F(Decompile, NessunTestoDaIFileStato3NienteScritto) {
+  compila_prova(prova::linea_prova(), prova::treno_prova());
+  std::string celle = prova::leggi(uscita_ / "Prova_11.dat");
+  celle[30 * kByteCella] = 7;
+  prova::scrivi(uscita_ / "Prova_11.dat", celle);
+  const prova::Esito e = decompile(true);
+  EXPECT_EQ(e.stato, 3);
+  EXPECT_NE(e.out.find("\"differenze\":[\"cella 30: "), std::string::npos) << e.out;
+  EXPECT_NE(e.out.find("\"files\":[]"), std::string::npos) << e.out;
+  EXPECT_FALSE(fs::exists(testi_));
+}
 }  // namespace
 }  // namespace progetto1::strumento
