@@ -162,8 +162,10 @@ Righe generale_linea(Lavoro& w) {
 // Runs of one byte of the cells as records "chiave, posizione, valore": each
 // cell carries the value that starts at or before it; the last three cells
 // keep 0, except the third from last, which only a record on it fills.
+// With `chiusa` the text stops before the reader's final fill: a last record
+// on the third from last cell makes the records fill the cells themselves.
 Righe serie(const Lavoro& w, const char* chiave, std::uint8_t cella::*campo, const char* nome,
-            const std::function<long long(std::uint8_t)>& valore) {
+            const std::function<long long(std::uint8_t)>& valore, bool chiusa = false) {
   const long u = w.ultima;
   for (long c = u - 1; c <= u; ++c) {
     if (w.celle[static_cast<std::size_t>(c)].*campo != 0) {
@@ -173,14 +175,16 @@ Righe serie(const Lavoro& w, const char* chiave, std::uint8_t cella::*campo, con
   const auto v = [&](long c) { return w.celle[static_cast<std::size_t>(c)].*campo; };
   Righe r{riga(chiave, {0, valore(v(0))})};
   for (long c = 1; c <= u - 2; ++c) {
-    if (c < u - 2 ? v(c) != v(c - 1) : v(c) != 0) {
+    if (c < u - 2 ? v(c) != v(c - 1) : (v(c) != 0 || chiusa)) {
       r.push_back(riga(chiave, {static_cast<long long>(c) * kMetriCella, valore(v(c))}));
     }
   }
   return r;
 }
 
-Righe curve(Lavoro& w, const Piano& piano, long estesa) {
+// fermata: the plan ends before the line's end, as after a reader that
+// stopped; the texts must then end with a record that stops it there.
+Righe curve(Lavoro& w, const Piano& piano, long estesa, bool& fermata) {
   const long punti = static_cast<long>(piano.x.size());
   if (punti != estesa + 1) {
     throw Rifiuto{"piano: " + numero(punti) + " punti, ma la lunghezza della linea ne dà " +
@@ -196,8 +200,21 @@ Righe curve(Lavoro& w, const Piano& piano, long estesa) {
     }
   };
   for (long i = 0; i <= 1; ++i) punto_atteso(i, TipoValore::kIntero);
-  for (long i = 2; i <= estesa - 2; ++i) punto_atteso(i, TipoValore::kDoppio);
-  for (long i = estesa - 1; i <= estesa; ++i) punto_atteso(i, TipoValore::kVuoto);
+  // A reader that stopped early left the rest of the plan empty.
+  long ultimo = 1;
+  while (ultimo + 1 <= estesa - 2 &&
+         piano.x[static_cast<std::size_t>(ultimo + 1)].tipo != TipoValore::kVuoto) {
+    ++ultimo;
+  }
+  for (long i = 2; i <= ultimo; ++i) punto_atteso(i, TipoValore::kDoppio);
+  for (long i = ultimo + 1; i <= estesa; ++i) punto_atteso(i, TipoValore::kVuoto);
+  fermata = ultimo < estesa - 2;
+  if (fermata) {
+    w.nota(Nota::Luogo::kPunto, ultimo + 1,
+           "il piano finisce qui, come dopo una lettura fermata: il testo della linea finisce "
+           "con una curva senza grado, che la ferma allo stesso punto (codice 103), e il testo "
+           "del treno non viene letto");
+  }
   if (piano.x[0].valore != 0 || piano.y[0].valore != 0 || piano.x[1].valore != 0 ||
       piano.y[1].valore != 1) {
     throw Rifiuto{"punti 0 e 1 del piano: non sono l'origine (0, 0) e (0, 1)"};
@@ -214,7 +231,7 @@ Righe curve(Lavoro& w, const Piano& piano, long estesa) {
   prova.crea(2);
   std::vector<std::size_t> scelta(static_cast<std::size_t>(estesa + 1), 0);
   std::size_t ultima_scelta = 0;
-  for (long i = 2; i <= estesa - 2; ++i) {
+  for (long i = 2; i <= ultimo; ++i) {
     const auto ui = static_cast<std::size_t>(i);
     prova.imposta_doppio(0, 0, piano.x[ui - 2].valore);
     prova.imposta_doppio(0, 1, piano.y[ui - 2].valore);
@@ -243,11 +260,15 @@ Righe curve(Lavoro& w, const Piano& piano, long estesa) {
   }
 
   Righe r;
-  for (long i = 2; i <= estesa - 2;) {
+  for (long i = 2; i <= ultimo;) {
     const std::size_t j = scelta[static_cast<std::size_t>(i)];
     long fine = i;
-    while (fine + 1 <= estesa - 2 && scelta[static_cast<std::size_t>(fine + 1)] == j) ++fine;
-    if (j != 0) {
+    while (fine + 1 <= ultimo && scelta[static_cast<std::size_t>(fine + 1)] == j) ++fine;
+    if (j == 0 && fermata && fine == ultimo) {
+      // The straight end of a plan that stops: a curve of no length reaches it.
+      w.entro(fine, 100, "punto " + numero(fine) + " del piano");
+      r.push_back(riga("curvad1", {fine, 0}));
+    } else if (j != 0) {
       const long inizio = i - 1;  // the curve's first metre follows its start
       w.entro(inizio, 100, "punto " + numero(i) + " del piano");
       const double k = curvature[j];
@@ -323,24 +344,48 @@ Righe montagne(Lavoro& w) {
   return r;
 }
 
+std::string indicatore_riga(Lavoro& w, long c, const cella& x) {
+  const long pos = inizio_cella(c);
+  w.entro(pos, 100, cella_n(c));
+  const long long d[3] = {x.dato1, x.dato2, x.dato3};
+  long long s[3];
+  long long v[3];
+  for (int i = 0; i < 3; ++i) {
+    s[i] = div_giu(d[i], kFattoreIndicatore);
+    v[i] = kPassoVelocita * mod_giu(d[i], kFattoreIndicatore);
+  }
+  return riga("indicatori_vmax", {pos, s[0], s[1], s[2], div_giu(x.dato4, 10), v[0], v[1], v[2],
+                                  mod_giu(x.dato4, 10)});
+}
+
 Righe indicatori(Lavoro& w) {
   Righe r;
   for (long c = 0; c <= w.ultima; ++c) {
     const cella& x = w.celle[static_cast<std::size_t>(c)];
     if (x.genere != kIndicatoreVmax) continue;
-    const long pos = inizio_cella(c);
-    w.entro(pos, 100, cella_n(c));
-    const long long d[3] = {x.dato1, x.dato2, x.dato3};
-    const long long s[3] = {div_giu(d[0], kFattoreIndicatore), div_giu(d[1], kFattoreIndicatore),
-                            div_giu(d[2], kFattoreIndicatore)};
-    const long long v[3] = {kPassoVelocita * mod_giu(d[0], kFattoreIndicatore),
-                            kPassoVelocita * mod_giu(d[1], kFattoreIndicatore),
-                            kPassoVelocita * mod_giu(d[2], kFattoreIndicatore)};
-    r.push_back(riga("indicatori_vmax", {pos, s[0], s[1], s[2], div_giu(x.dato4, 10), v[0], v[1],
-                                         v[2], mod_giu(x.dato4, 10)}));
+    r.push_back(indicatore_riga(w, c, x));
     w.nota(Nota::Luogo::kCella, c,
            "cartello di velocità: ogni valore è v_s × 20 + v_d / 5, che più coppie danno; "
            "scelta la coppia con v_d / 5 tra 0 e 19, e le strisce come decine e unità");
+  }
+  return r;
+}
+
+bool solo_testo(const stazione& s) {
+  stazione t;
+  t.testo = s.testo;
+  return !s.testo.empty() && s == t;
+}
+
+// Stop-mark cells that show nothing of what they cover, for signs that only
+// their slot text still shows.
+std::vector<long> fermate_mute(const Lavoro& w) {
+  std::vector<long> r;
+  for (long c = 0; c <= w.ultima; ++c) {
+    const cella& x = w.celle[static_cast<std::size_t>(c)];
+    if (x.genere == kFermata && x.dato2 == 0 && x.dato3 == 0 && x.dato4 == 0 && x.tempo == 0) {
+      r.push_back(c);
+    }
   }
   return r;
 }
@@ -355,22 +400,41 @@ Righe cartelli(Lavoro& w, long& ultimo_slot) {
                     " già dato a quello della " + cella_n(per_slot[x.dato1])};
     }
   }
+  const std::vector<long> mute = fermate_mute(w);
+  std::size_t prossima_muta = 0;
   Righe r;
-  ultimo_slot = kPrimoSlotCartelli + 1;
-  // Signs take the slots from 80 downward in text order.
-  for (auto it = per_slot.rbegin(); it != per_slot.rend(); ++it) {
-    const long slot = it->first;
-    const long c = it->second;
-    if (slot != ultimo_slot - 1) {
-      throw Rifiuto{cella_n(c) + ": il cartello ha lo slot " + numero(slot) +
-                    ", ma il prossimo libero è " + numero(ultimo_slot - 1)};
+  // Signs take the slots from 80 downward in text order; a sign whose cell
+  // a station's stop mark took later shows only its text.
+  long slot = kPrimoSlotCartelli;
+  for (; slot >= 1; --slot) {
+    long c = -1;
+    if (const auto it = per_slot.find(slot); it != per_slot.end()) {
+      c = it->second;
+      per_slot.erase(it);
+    } else if (solo_testo(w.slot[static_cast<std::size_t>(slot)])) {
+      if (prossima_muta == mute.size()) {
+        throw Rifiuto{slot_n(slot) +
+                      ": il testo di un cartello senza cella, e nessun segno di "
+                      "fermata libero che lo possa coprire"};
+      }
+      c = mute[prossima_muta++];
+      w.nota(Nota::Luogo::kSlot, slot,
+             "cartello coperto da un segno di fermata: ne resta il testo; scritto nella " +
+                 cella_n(c));
+    } else {
+      break;
     }
-    ultimo_slot = slot;
     const long pos = inizio_cella(c);
     w.entro(pos, 100, cella_n(c));
     const std::string testo =
         testo_campo(w.slot[static_cast<std::size_t>(slot)].testo, slot_n(slot));
     r.push_back("cartello_indicatore,  " + numero(pos) + ",  " + testo);
+  }
+  ultimo_slot = slot + 1;
+  if (!per_slot.empty()) {
+    const auto& [s_resto, c_resto] = *per_slot.rbegin();
+    throw Rifiuto{cella_n(c_resto) + ": il cartello ha lo slot " + numero(s_resto) +
+                  ", ma il prossimo libero è " + numero(slot)};
   }
   return r;
 }
@@ -382,6 +446,7 @@ struct Evento {
   long chiave;  // natural place in the text: the record's cell
   std::string riga;
   std::vector<std::pair<long, std::uint8_t>> segni;  // approach marks it writes
+  long prima_di = -1;                                // an event that must come after it
 };
 
 std::string stazione_riga(Lavoro& w, long n, std::vector<std::pair<long, std::uint8_t>>& segni,
@@ -430,8 +495,8 @@ std::string stazione_riga(Lavoro& w, long n, std::vector<std::pair<long, std::ui
   return r;
 }
 
-std::string segnale_riga(Lavoro& w, long c, std::vector<std::pair<long, std::uint8_t>>& segni) {
-  const cella& x = w.celle[static_cast<std::size_t>(c)];
+std::string segnale_riga(Lavoro& w, long c, const cella& x,
+                         std::vector<std::pair<long, std::uint8_t>>& segni) {
   const long pos = inizio_cella(c);
   w.entro(pos, 100, cella_n(c));
   if (c < 8)
@@ -582,6 +647,7 @@ std::vector<const Evento*> ordina_eventi(const Lavoro& w, const std::vector<Even
   }
   long precedente = -1;
   for (std::size_t i = 0; i < n; ++i) {
+    if (eventi[i].prima_di >= 0) dopo[i].insert(static_cast<std::size_t>(eventi[i].prima_di));
     if (eventi[i].tipo != Evento::Tipo::kStazione) continue;
     if (precedente >= 0) dopo[static_cast<std::size_t>(precedente)].insert(i);
     precedente = static_cast<long>(i);
@@ -618,9 +684,76 @@ std::vector<const Evento*> ordina_eventi(const Lavoro& w, const std::vector<Even
   return ordine;
 }
 
+// Approach marks that no record written so far gives come from a signal a
+// station's stop mark covered later: its cell still holds the signal's
+// values but the first.
+std::set<long> segnali_coperti(Lavoro& w, std::vector<Evento>& eventi,
+                               const std::map<long, std::size_t>& stazione_della_fermata) {
+  std::map<long, std::set<std::uint8_t>> scritti;
+  for (const Evento& e : eventi) {
+    for (const auto& [c, v] : e.segni) scritti[c].insert(v);
+  }
+  std::set<long> presi;
+  for (long c = 0; c <= w.ultima; ++c) {
+    const std::uint8_t v = w.celle[static_cast<std::size_t>(c)].avvicinamento;
+    if (v == 0 || scritti[c].count(v)) continue;
+    for (long k = 1; k <= 4; ++k) {
+      const long g = c + 2 * k;
+      if (g > w.ultima || presi.count(g) || (v - k) % 10 != 0) continue;
+      const auto fermata = stazione_della_fermata.find(g);
+      if (fermata == stazione_della_fermata.end()) continue;
+      cella x = w.celle[static_cast<std::size_t>(g)];
+      x.genere = kSegnale;
+      x.dato1 = 0;
+      Evento e{Evento::Tipo::kSegnale, g, {}, {}, static_cast<long>(fermata->second)};
+      e.riga = segnale_riga(w, g, x, e.segni);
+      for (const auto& [cs, vs] : e.segni) scritti[cs].insert(vs);
+      presi.insert(g);
+      w.nota(Nota::Luogo::kCella, g,
+             "segnale coperto dal segno di fermata, che i suoi segni di avvicinamento mostrano: "
+             "il suo primo valore (s1 × 10 + d1) è perso, scritto 0");
+      eventi.push_back(std::move(e));
+      break;
+    }
+  }
+  return presi;
+}
+
+// A stop mark writes only the kind and the first value: what else its cell
+// holds belongs to what it covers. Without a time that can be a speed board,
+// with one only a signal, whose marks then lie under later ones.
+void coperti_dai_valori(Lavoro& w, std::vector<Evento>& eventi, const std::set<long>& presi,
+                        const std::map<long, std::size_t>& stazione_della_fermata,
+                        Righe& indicatori) {
+  for (const auto& [c, stazione] : stazione_della_fermata) {
+    if (c < 0 || c > w.ultima || presi.count(c)) continue;
+    cella x = w.celle[static_cast<std::size_t>(c)];
+    if (x.genere != kFermata || (x.dato2 == 0 && x.dato3 == 0 && x.dato4 == 0 && x.tempo == 0)) {
+      continue;
+    }
+    x.dato1 = 0;
+    if (x.tempo == 0) {
+      x.genere = kIndicatoreVmax;
+      w.nota(Nota::Luogo::kCella, c,
+             "il segno di fermata copre un elemento di cui restano i valori dal secondo in poi: "
+             "scritto come cartello di velocità con il primo valore 0");
+      indicatori.push_back(indicatore_riga(w, c, x));
+    } else {
+      x.genere = kSegnale;
+      Evento e{Evento::Tipo::kSegnale, c, {}, {}, static_cast<long>(stazione)};
+      e.riga = segnale_riga(w, c, x, e.segni);
+      w.nota(Nota::Luogo::kCella, c,
+             "il segno di fermata copre un segnale (ne resta il tempo): il suo primo valore "
+             "è perso, scritto 0");
+      eventi.push_back(std::move(e));
+    }
+  }
+}
+
 struct Testi {
   Righe linea;
-  Righe treno_prima;  // up to the code points
+  std::string ferma_treno;  // the record that stops the train text, if one must
+  Righe treno_prima;        // up to the code points
   std::vector<long> candidati_abbattimento;
 };
 
@@ -635,6 +768,7 @@ Righe righe_treno(const Testi& t, const Lavoro& w, const std::set<long>& abbatti
       r.push_back(riga("abbattimento", {static_cast<long long>(c) * kMetriCella, x.dato1}));
     }
   }
+  if (!t.ferma_treno.empty()) r.push_back(t.ferma_treno);
   r.push_back("[fine]");
   return r;
 }
@@ -646,13 +780,15 @@ Testi componi(Lavoro& w, const std::optional<Piano>& piano) {
   Righe& l = t.linea;
   l = generale_linea(w);
   l.push_back("[curve]");
+  bool fermata = false;
   if (piano) {
-    const Righe c = curve(w, *piano, estesa);
+    const Righe c = curve(w, *piano, estesa, fermata);
     l.insert(l.end(), c.begin(), c.end());
   }
   l.push_back("[pendenze]");
-  const Righe pendenze = serie(w, "pendenza", &cella::pendenza, "la pendenza",
-                               [](std::uint8_t v) { return static_cast<long long>(v) - 100; });
+  const Righe pendenze = serie(
+      w, "pendenza", &cella::pendenza, "la pendenza",
+      [](std::uint8_t v) { return static_cast<long long>(v) - 100; }, fermata);
   l.insert(l.end(), pendenze.begin(), pendenze.end());
   l.push_back("[montagne]");
   const Righe m = montagne(w);
@@ -664,6 +800,11 @@ Testi componi(Lavoro& w, const std::optional<Piano>& piano) {
   long ultimo_cartello = kPrimoSlotCartelli + 1;
   const Righe car = cartelli(w, ultimo_cartello);
   l.insert(l.end(), car.begin(), car.end());
+  if (fermata) {
+    // A curve without a grade stops the reader where the plan ends; the
+    // train text is then not read.
+    l.push_back("curva,  0,  0");
+  }
   l.push_back("[fine]");
 
   const stazione& generali = w.slot[kSlotGenerali];
@@ -675,14 +816,7 @@ Testi componi(Lavoro& w, const std::optional<Piano>& piano) {
        riga("sabbia", {treno.intero1}),
        riga("orologio", {treno.intero3, treno.intero4, treno.intero5}),
        "[aderenze]"};
-  const Righe ad = serie(w, "aderenza", &cella::aderenza, "l'aderenza",
-                         [](std::uint8_t v) { return static_cast<long long>(v); });
-  r.insert(r.end(), ad.begin(), ad.end());
-  r.push_back("[vel_limite]");
-  const Righe vel = serie(w, "velocita", &cella::vel_limite, "la velocità", [](std::uint8_t v) {
-    return static_cast<long long>(v) * kPassoVelocita;
-  });
-  r.insert(r.end(), vel.begin(), vel.end());
+  const std::size_t dopo_aderenze = r.size();
 
   // Stations fill the slots from 1 up to the last one in use below the signs.
   long stazioni = 0;
@@ -692,14 +826,43 @@ Testi componi(Lavoro& w, const std::optional<Piano>& piano) {
       break;
     }
   }
+  // A last station that holds only its position (and category) is one whose
+  // reading stopped: a record that stops at the same check ends the text.
+  std::string ferma_treno;
+  bool senza_riempimento = false;
+  if (stazioni > 0) {
+    const stazione& s = w.slot[static_cast<std::size_t>(stazioni)];
+    stazione parziale;
+    parziale.valore3 = s.valore3;
+    parziale.codice = s.codice;
+    if (s.valore3 != 0 && s == parziale) {
+      const bool oltre = in_celle(s.valore3 + 800) > w.ultima;
+      if (s.codice == 0 && (oltre || s.valore3 % kMetriCella != 0)) {
+        ferma_treno = riga("stazione", {s.valore3});
+      } else if (!oltre && s.valore3 % kMetriCella == 0) {
+        ferma_treno = riga("stazione", {s.valore3, s.codice, 1});
+      }
+      if (!ferma_treno.empty()) {
+        senza_riempimento = !oltre;
+        w.nota(Nota::Luogo::kSlot, stazioni,
+               "una stazione letta solo in parte: il testo del treno finisce con un record che "
+               "ferma la lettura allo stesso controllo");
+        --stazioni;
+      }
+    }
+  }
   std::vector<Evento> eventi;
   std::set<long> fermate;
+  std::map<long, std::size_t> stazione_della_fermata;
   for (long n = 1; n <= stazioni; ++n) {
-    Evento e{Evento::Tipo::kStazione, 0, {}, {}};
+    Evento e{Evento::Tipo::kStazione, 0, {}, {}, -1};
     long cella_fermata = -1;
     e.riga = stazione_riga(w, n, e.segni, cella_fermata);
     e.chiave = w.slot[static_cast<std::size_t>(n)].valore3 / kMetriCella;
-    if (cella_fermata >= 0) fermate.insert(cella_fermata);
+    if (cella_fermata >= 0) {
+      fermate.insert(cella_fermata);
+      stazione_della_fermata[cella_fermata] = eventi.size();
+    }
     eventi.push_back(std::move(e));
   }
   for (long c = 0; c <= w.ultima; ++c) {
@@ -708,9 +871,16 @@ Testi componi(Lavoro& w, const std::optional<Piano>& piano) {
       throw Rifiuto{cella_n(c) + ": un segno di fermata che nessuna stazione della tabella dà"};
     }
     if (x.genere != kSegnale) continue;
-    Evento e{Evento::Tipo::kSegnale, c, {}, {}};
-    e.riga = segnale_riga(w, c, e.segni);
+    Evento e{Evento::Tipo::kSegnale, c, {}, {}, -1};
+    e.riga = segnale_riga(w, c, x, e.segni);
     eventi.push_back(std::move(e));
+  }
+  {
+    const std::set<long> presi = segnali_coperti(w, eventi, stazione_della_fermata);
+    Righe coperti;
+    coperti_dai_valori(w, eventi, presi, stazione_della_fermata, coperti);
+    const auto indicazioni = std::find(l.begin(), l.end(), "[indicazioni]");
+    l.insert(indicazioni, coperti.begin(), coperti.end());
   }
   for (long c : fermate) {
     if (c >= 0 && c <= w.ultima && w.celle[static_cast<std::size_t>(c)].genere == kFermata) {
@@ -718,6 +888,20 @@ Testi componi(Lavoro& w, const std::optional<Piano>& piano) {
              "segno di fermata: copre quello che c'era nella cella, che non si può ridire");
     }
   }
+  {
+    Righe serie_treno = serie(
+        w, "aderenza", &cella::aderenza, "l'aderenza",
+        [](std::uint8_t v) { return static_cast<long long>(v); }, senza_riempimento);
+    serie_treno.push_back("[vel_limite]");
+    const Righe vel = serie(
+        w, "velocita", &cella::vel_limite, "la velocità",
+        [](std::uint8_t v) { return static_cast<long long>(v) * kPassoVelocita; },
+        senza_riempimento);
+    serie_treno.insert(serie_treno.end(), vel.begin(), vel.end());
+    r.insert(r.begin() + static_cast<std::ptrdiff_t>(dopo_aderenze), serie_treno.begin(),
+             serie_treno.end());
+  }
+  t.ferma_treno = ferma_treno;
   const std::vector<const Evento*> ordine = ordina_eventi(w, eventi);
   // Signals that must stand among the stations stay under their heading;
   // the rest go under their own, after the slow-downs, as the package's

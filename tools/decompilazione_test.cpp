@@ -237,11 +237,27 @@ class Generatore {
     serie(linea_, "pendenza", -100, 155, 1);
     linea_.push_back("[montagne]");
     montagne();
+    // The stations first, so that their stop marks keep their cells; a sign
+    // may still lie under one, as a signal may, and the mark hides it.
+    const std::vector<std::string> stazioni = this->stazioni();
     linea_.push_back("[cartelli]");
     for (long i = tra(0, 3); i > 0; --i) indicatore();
     linea_.push_back("[indicazioni]");
     const long cartelli = tra(0, 5);
     for (long i = 0; i < cartelli; ++i) cartello();
+    if (!fermate_.empty() && moneta(15)) {
+      linea_.push_back("cartello_indicatore, " + std::to_string(in_cella(fermate_.back().second)) +
+                       ", (coperto)");
+      fermate_.pop_back();
+    }
+    const bool ferma_linea = moneta(5);
+    if (ferma_linea) {
+      // A record that stops the reader: a sign on a taken cell, or a curve
+      // without a grade; the train text is then not read.
+      linea_.push_back(ultimo_cartello_ > 0
+                           ? "cartello_indicatore, " + std::to_string(ultimo_cartello_) + ", X"
+                           : "curva, 0, 0");
+    }
     linea_.push_back("[fine]");
 
     treno_ = {"[generale]", "numero vetture, " + std::to_string(tra(1, 20)),
@@ -253,22 +269,46 @@ class Generatore {
     serie(treno_, "aderenza", 0, 255, 1);
     treno_.push_back("[vel_limite]");
     serie(treno_, "velocita", 0, 255, 5);
-    std::vector<std::string> stazioni = this->stazioni();
     std::vector<std::string> altri;
     for (long i = tra(0, 2); i > 0; --i) rallentamento(altri);
     for (long i = tra(0, 8); i > 0; --i) segnale(altri);
     for (long i = tra(0, 3); i > 0; --i) abbattimento(altri);
     std::shuffle(altri.begin(), altri.end(), caso_);
     // The stations in their order, the other records anywhere between them.
+    std::map<std::size_t, std::string> coperto;  // a signal before the station that hides it
+    if (!fermate_.empty() && fermate_.front().second >= 9 && moneta(15)) {
+      coperto[fermate_.front().first] = "segnale, " +
+                                        std::to_string(in_cella(fermate_.front().second)) +
+                                        ", 1, 2, 3, 4, 1, 2, 0, 0, 0, 0";
+    }
     std::vector<std::string> tutti;
     std::size_t s = 0;
+    auto stazione = [&] {
+      if (coperto.count(s)) tutti.push_back(coperto[s]);
+      tutti.push_back(stazioni[s++]);
+    };
     for (const std::string& r : altri) {
-      while (s < stazioni.size() && moneta(30)) tutti.push_back(stazioni[s++]);
+      while (s < stazioni.size() && moneta(30)) stazione();
       tutti.push_back(r);
     }
-    while (s < stazioni.size()) tutti.push_back(stazioni[s++]);
+    while (s < stazioni.size()) stazione();
     treno_.push_back("[stazioni]");
     treno_.insert(treno_.end(), tutti.begin(), tutti.end());
+    if (!ferma_linea && moneta(5)) {
+      // A station read only in part stops the reader: off the grid (8),
+      // with a platform off the 100 m grid (9) or beyond the track (15).
+      const long p = kMetriCella * tra(fine_zona_ / kMetriCella + 20, ultima_);
+      switch (tra(0, 2)) {
+        case 0:
+          treno_.push_back("stazione, " + std::to_string(p + 10));
+          break;
+        case 1:
+          treno_.push_back("stazione, " + std::to_string(p) + ", 4, 150");
+          break;
+        default:
+          treno_.push_back("stazione, " + std::to_string(kMetriCella * (ultima_ + 10)));
+      }
+    }
     treno_.push_back("[fine]");
   }
 
@@ -373,7 +413,8 @@ class Generatore {
     if (c < 0) return;
     const char* const testi[] = {"(PL km)(1+500)", "(Ponte sul Fiume)", "Galleria è lunga", "A",
                                  "(PLA km )(12+016)"};
-    linea_.push_back("cartello_indicatore, " + std::to_string(in_cella(c)) + ", " +
+    ultimo_cartello_ = in_cella(c);
+    linea_.push_back("cartello_indicatore, " + std::to_string(ultimo_cartello_) + ", " +
                      testi[tra(0, 4)]);
   }
 
@@ -405,12 +446,14 @@ class Generatore {
         const long fermata = a / kMetriCella - 1;
         if (fermata > 1 && libere({fermata})) {
           occupa({fermata});
+          fermate_.emplace_back(r.size(), fermata);
           break;
         }
         a = -1;
       }
       if (a < 0 || da - 350 < fine_zona || a > ultima_posizione()) break;
       fine_zona = a;
+      fine_zona_ = a;
       auto b = [&] { return std::to_string(tra(0, 255)); };
       auto i = [&] { return std::to_string(tra(-300, 300)); };
       const long t = moneta() ? 0 : tra(0, 86399);
@@ -466,6 +509,9 @@ class Generatore {
   long lunghezza_ = 0;
   long ultima_ = 0;
   std::vector<bool> occupata_;
+  std::vector<std::pair<std::size_t, long>> fermate_;  // station index, stop-mark cell
+  long fine_zona_ = 0;                                 // of the last station
+  long ultimo_cartello_ = 0;                           // a sign's position, 0 for none
   Righe linea_;
   Righe treno_;
 };
