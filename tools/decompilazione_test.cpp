@@ -158,6 +158,68 @@ TEST(Decompilazione, OgniAmbiguitaUnMembroScelto) {
   }
 }
 
+// What the files show only in part, each with the note at its place.
+struct Coperto {
+  const char* nome;
+  Righe linea;
+  Righe treno;
+  Nota::Luogo luogo;
+  long indice;
+};
+
+TEST(Decompilazione, QuelloCheLaFormaNormaleNonRidaHaLaSuaNota) {
+  // Category 4, platform 300 m at 2000: zone end 2150, stop mark on cell 42.
+  const char* const stazione = "stazione, 2000, 4, 300, 0, 0, 0, 0,0,0, 0,0,0, 0, 0,0,0, Alfa";
+  const Coperto casi[] = {
+      {"un cartello sotto un segno di fermata",
+       linea_con({"cartello_indicatore, 2050, (A)", "cartello_indicatore, 600, (B)"}),
+       treno_con({stazione}), Nota::Luogo::kSlot, 80},
+      {"un segnale sotto un segno di fermata", linea_con({}),
+       treno_con({"segnale, 2050, 1, 2, 3, 4, 0, 0, 0, 0, 0, 0", stazione}), Nota::Luogo::kCella,
+       42},
+      {"un cartello di velocità sotto un segno di fermata",
+       linea_con({"indicatori_vmax, 2050, 90, 100, 110, 1, 0, 0, 0, 2"}), treno_con({stazione}),
+       Nota::Luogo::kCella, 42},
+      {"un tratto di montagna attaccato a quello prima",
+       linea_con({"montagna, 1000, 1500, 2", "montagna, 0, 0, 1", "montagna, 1500, 2000, 4"}),
+       treno_con({}), Nota::Luogo::kCella, 30},
+      {"un piano fermato da una curva senza grado", linea_con({"curvad3, 100, 200", "curva, 0, 0"}),
+       treno_con({stazione}), Nota::Luogo::kPunto, 301},
+      {"una stazione letta solo in parte", linea_con({}),
+       treno_con({"velocita, 0, 100", stazione, "stazione, 3010"}), Nota::Luogo::kSlot, 2},
+      {"un rallentamento che finisce nella cella dove comincia", linea_con({}),
+       treno_con({"rallentamento, 3000, 40, 10, 0, 0, 0"}), Nota::Luogo::kCella, 61},
+  };
+  for (const Coperto& c : casi) {
+    const EsitoDecompilazione d = andata_e_ritorno(unisci(c.linea), unisci(c.treno), true, c.nome);
+    if (!d.riuscita) continue;
+    EXPECT_TRUE(ha_nota(d, c.luogo, c.indice)) << c.nome;
+  }
+}
+
+// The pass's own code points stay out of the texts; those it does not place
+// are "abbattimento" records, found by letting the pass run on the texts.
+TEST(Decompilazione, PuntiCodiceDellaPassataEAbbattimenti) {
+  // A slow-down start at cell 61 takes codes in the first free cells from 56,
+  // 50 and 43 back: with 56 and 55 taken by code points of 180, in 54.
+  const Righe treno =
+      treno_con({"rallentamento, 3000, 120, 500, 0, 0, 0", "abbattimento, 2800, 180",
+                 "abbattimento, 2750, 180", "abbattimento, 4000, 7"});
+  const EsitoDecompilazione d =
+      andata_e_ritorno(unisci(linea_con({})), unisci(treno), true, "abbattimenti");
+  ASSERT_TRUE(d.riuscita);
+  std::size_t n = 0;
+  for (std::size_t i = d.testo_treno.find("abbattimento"); i != std::string::npos;
+       i = d.testo_treno.find("abbattimento", i + 1)) {
+    ++n;
+  }
+  // Two of 56, 55 and 54 (which two, no file tells) and the one of 7.
+  EXPECT_EQ(n, 3u) << d.testo_treno;
+  EXPECT_TRUE(contiene_riga(d.testo_treno, "abbattimento,  4000,  7")) << d.testo_treno;
+  EXPECT_EQ(d.testo_treno.find("abbattimento,  2500"), std::string::npos) << d.testo_treno;
+  EXPECT_EQ(d.testo_treno.find("abbattimento,  2150"), std::string::npos) << d.testo_treno;
+}
+
 // ---- files no text gives ---------------------------------------------------
 
 struct FileGuasto {
