@@ -151,12 +151,35 @@ std::vector<FileUscita> con_nomi_disco(std::vector<FileUscita> file) {
   return file;
 }
 
+// The three binary files of a scenario in a folder, under the package's names.
+struct FileBinariScenario {
+  fs::path piano, stazioni, celle;
+};
+FileBinariScenario file_binari(const fs::path& dir, const Pacchetto& p) {
+  return {dir / percorso(da_cp1252(nome_file_linea(p))),
+          dir / percorso(da_cp1252(nome_file_stazioni(p))),
+          dir / percorso(da_cp1252(nome_file_celle(p)))};
+}
+
 // A missing output folder is made when the files are written (as mkdir -p
 // does); something else under its name is refused before any work is done.
 bool cartella_utilizzabile(const fs::path& cartella, std::ostream& err) {
   std::error_code ec;
   if (fs::exists(cartella, ec) && !fs::is_directory(cartella, ec)) {
     err << "scenario: \"" << testo(cartella) << "\" non è una cartella\n";
+    return false;
+  }
+  return true;
+}
+
+// Writes every file or none; false after the message.
+bool scrivi_o_avvisa(const fs::path& cartella, const std::vector<FileUscita>& file,
+                     const std::vector<fs::path>& intoccabili, SistemaFile& sistema,
+                     std::ostream& err) {
+  try {
+    scrivi_in_cartella(cartella, file, intoccabili, sistema);
+  } catch (const ErroreFile& e) {
+    err << "scenario: " << e.what() << "\n";
     return false;
   }
   return true;
@@ -192,10 +215,7 @@ int esegui_compile(const OpzioniCompile& o, std::ostream& out, std::ostream& err
   std::vector<FileUscita> file;
   if (esito.fatale == Fatale::kNessuno) {
     file = con_nomi_disco(esito.file);
-    try {
-      scrivi_in_cartella(uscita, file, {linea, treno}, sistema);
-    } catch (const ErroreFile& e) {
-      err << "scenario: " << e.what() << "\n";
+    if (!scrivi_o_avvisa(uscita, file, {linea, treno}, sistema, err)) {
       return kUscitaUso;
     }
   }
@@ -274,9 +294,7 @@ int esegui_map(const OpzioniMap& o, std::ostream& out, std::ostream& err, Sistem
   Pacchetto p;
   if (!nomi_pacchetto(o.nome, o.numero, p, err)) return kUscitaUso;
   const fs::path dir = percorso(o.cartella);
-  const fs::path file_piano = dir / percorso(da_cp1252(nome_file_linea(p)));
-  const fs::path file_stazioni = dir / percorso(da_cp1252(nome_file_stazioni(p)));
-  const fs::path file_celle = dir / percorso(da_cp1252(nome_file_celle(p)));
+  const auto [file_piano, file_stazioni, file_celle] = file_binari(dir, p);
   DatiMappa dati;
   dati.nome_linea = o.nome;
   dati.numero_treno = o.numero;
@@ -363,14 +381,14 @@ struct OpzioniDecompile {
   bool json = false;
 };
 
-int esegui_decompile(const OpzioniDecompile& o, std::ostream& out, std::ostream& err) {
+int esegui_decompile(const OpzioniDecompile& o, std::ostream& out, std::ostream& err,
+                     SistemaFile& sistema) {
   Pacchetto p;
   if (!nomi_pacchetto(o.nome, o.numero, p, err)) return kUscitaUso;
-  if (!cartella_utilizzabile(o.uscita, err)) return kUscitaUso;
-  const fs::path dir(o.cartella);
-  const fs::path file_piano = dir / da_cp1252(nome_file_linea(p));
-  const fs::path file_stazioni = dir / da_cp1252(nome_file_stazioni(p));
-  const fs::path file_celle = dir / da_cp1252(nome_file_celle(p));
+  const fs::path uscita = percorso(o.uscita);
+  if (!cartella_utilizzabile(uscita, err)) return kUscitaUso;
+  const fs::path dir = percorso(o.cartella);
+  const auto [file_piano, file_stazioni, file_celle] = file_binari(dir, p);
   FileBinari binari;
   const fs::path* corrente = &file_stazioni;
   EsitoDecompilazione esito;
@@ -390,7 +408,7 @@ int esegui_decompile(const OpzioniDecompile& o, std::ostream& out, std::ostream&
     err << "scenario: " << e.what() << "\n";
     return kUscitaUso;
   } catch (const ErroreFormato& e) {
-    err << corrente->string() << ": errore: " << e.what() << "\n";
+    err << testo(*corrente) << ": errore: " << e.what() << "\n";
     return kUscitaUso;
   }
 
@@ -398,10 +416,7 @@ int esegui_decompile(const OpzioniDecompile& o, std::ostream& out, std::ostream&
   if (esito.riuscita) {
     file = con_nomi_disco(
         {{nome_testo_linea(p), esito.testo_linea}, {nome_testo_treno(p), esito.testo_treno}});
-    try {
-      scrivi_in_cartella(o.uscita, file, {file_piano, file_stazioni, file_celle});
-    } catch (const ErroreFile& e) {
-      err << "scenario: " << e.what() << "\n";
+    if (!scrivi_o_avvisa(uscita, file, {file_piano, file_stazioni, file_celle}, sistema, err)) {
       return kUscitaUso;
     }
   }
@@ -420,14 +435,13 @@ int esegui_decompile(const OpzioniDecompile& o, std::ostream& out, std::ostream&
     j["differenze"] = esito.differenze;
     out << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
   } else {
-    for (const std::string& d : esito.differenze) err << dir.string() << ": errore: " << d << "\n";
+    for (const std::string& d : esito.differenze) err << testo(dir) << ": errore: " << d << "\n";
     for (const Nota& n : esito.note) {
       out << "nota: ";
       if (n.luogo != Nota::Luogo::kNessuno) out << nome_luogo(n.luogo) << " " << n.indice << ": ";
       out << n.testo << "\n";
     }
-    for (const FileUscita& f : file)
-      out << "scritto " << (fs::path(o.uscita) / f.first).string() << "\n";
+    for (const FileUscita& f : file) out << "scritto " << testo(uscita / percorso(f.first)) << "\n";
   }
   if (!esito.riuscita) return kUscitaFatale;
   return esito.codice_errore == 0 ? kUscitaPulita : kUscitaCodice;
@@ -557,7 +571,7 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
   }
   if (t->parsed()) return esegui_texts(percorso(uscita_testi), out, err, sistema);
   if (d->parsed()) return esegui_dump(da_scaricare, json_dump, out, err);
-  if (dc->parsed()) return esegui_decompile(odc, out, err);
+  if (dc->parsed()) return esegui_decompile(odc, out, err, sistema);
   if (m->parsed()) {
     if (!finisce_con(om.uscita, ".svg")) {
       err << "scenario: --out \"" << om.uscita << "\": il file deve finire con \".svg\"\n";
