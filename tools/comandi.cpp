@@ -29,6 +29,7 @@ const char* const kEsempio = R"(Esempio:
       --name Corsanta --number 7402 --out uscita
   scenario dump uscita/Corsanta_7402.sim
   scenario map --dir uscita --name Corsanta --number 7402 --out corsanta.svg
+  scenario decompile --dir uscita --name Corsanta --number 7402 --out ritorno
 )";
 
 const char* const kPiedeCompile = R"(
