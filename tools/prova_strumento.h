@@ -8,6 +8,7 @@
 #include <functional>
 #include <iterator>
 #include <map>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -163,6 +164,10 @@ class CartellaProva : public ::testing::Test {
     for (char& c : nome) {
       if (c == '/') c = '_';
     }
+    // A suffix of its own: the same test may run at the same time from
+    // another build folder (the sanitizer suite, another checkout).
+    nome += '_';
+    nome += std::to_string(std::random_device{}());
     cartella_ = fs::temp_directory_path() / nome;
     fs::remove_all(cartella_);
     fs::create_directories(cartella_);
