@@ -52,6 +52,7 @@ void LettoreCampi::consuma_a_capo() {
   if (testo_[pos_] == '\r' && pos_ + 1 < testo_.size() && testo_[pos_ + 1] == '\n') ++pos_;
   ++pos_;
   ++riga_;
+  inizio_riga_ = pos_;
 }
 
 void LettoreCampi::salta_spazi() {
@@ -61,6 +62,9 @@ void LettoreCampi::salta_spazi() {
 void LettoreCampi::inizia_lettura() {
   salta_spazi();
   riga_lettura_ = riga_;
+  colonna_lettura_ = static_cast<long>(pos_ - inizio_riga_) + 1;
+  if (letture_ < kStoria) storia_[letture_] = {riga_lettura_, colonna_lettura_};
+  ++letture_;
   if (alla_fine()) {
     if (riga_lettura_ > righe()) riga_lettura_ = righe();
     throw Guasto::input_oltre_fine();
@@ -140,6 +144,16 @@ std::int16_t LettoreCampi::leggi_integer() {
 }
 std::uint8_t LettoreCampi::leggi_byte() {
   return lettura([this] { return a_byte(campo_numero()); });
+}
+
+void LettoreCampi::salta_a_riga(long n) {
+  while (riga_ < n && pos_ < testo_.size()) {
+    if (fine_riga(testo_[pos_])) {
+      consuma_a_capo();
+    } else {
+      ++pos_;
+    }
+  }
 }
 
 long LettoreCampi::righe() const {

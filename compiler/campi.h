@@ -42,6 +42,21 @@ class LettoreCampi {
   // The 1-based line on which the most recent read began, also when that read
   // failed (at the very end of the text: its last line); 0 before any read.
   long riga_lettura() const { return riga_lettura_; }
+  // The 1-based column (in bytes) at which the most recent read began, its
+  // leading blanks skipped.
+  long colonna_lettura() const { return colonna_lettura_; }
+  // Where the reads since the last segna() began: 0 is the first of them.
+  // Later reads than the history holds are not kept.
+  void segna() { letture_ = 0; }
+  struct Luogo {
+    long riga = 0;
+    long colonna = 0;
+  };
+  Luogo luogo_lettura(int n) const {
+    return n < letture_ && n < kStoria ? storia_[n] : Luogo{riga_lettura_, colonna_lettura_};
+  }
+  // Moves on to the start of line n, when the reading has not passed it yet.
+  void salta_a_riga(long n);
   // True while a read is under way: after a failure, whether it was a read
   // (or the storing of the value read) that failed.
   bool in_lettura() const { return in_lettura_; }
@@ -60,10 +75,16 @@ class LettoreCampi {
   template <typename F>
   auto lettura(F f);
 
+  static constexpr int kStoria = 24;  // more than the longest record's fields
+
   std::string testo_;
   std::size_t pos_ = 0;
-  long riga_ = 1;  // line of pos_
+  long riga_ = 1;                // line of pos_
+  std::size_t inizio_riga_ = 0;  // where line riga_ begins
   long riga_lettura_ = 0;
+  long colonna_lettura_ = 0;
+  Luogo storia_[kStoria];
+  int letture_ = 0;
   bool in_lettura_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "compiler/aritmetica.h"
+#include "compiler/chiavi.h"
 #include "compiler/lettura.h"
 #include "compiler/memo.h"
 #include "compiler/piano.h"
@@ -32,10 +33,16 @@ void crea_percorso(Pacchetto& p) {
   }
 }
 
-void leggi_progressiva(LettoreCampi& c, stazione& s) {
+void leggi_progressiva(Lettura& l, stazione& s) {
+  LettoreCampi& c = *l.campi;
   s.valore1 = c.leggi_long();
   s.valore2 = c.leggi_long();
   s.valore3 = c.leggi_long();
+  // The train reader tests them at its end; a check names this record then.
+  if (l.verifica() && l.luogo_progressive.riga == 0) {
+    if (s.valore1 % 50 != 0) l.luogo_progressive = l.luogo(1);
+    if (s.valore1 % 50 == 0 && s.valore2 % 50 != 0) l.luogo_progressive = l.luogo(2);
+  }
 }
 
 void riempi_pendenza(Pacchetto& p, std::int32_t& cella, std::int32_t pendenza) {
@@ -77,64 +84,66 @@ Esito leggi_testo_linea(Lettura& l) {
     l.leggi_chiave();
     if (c.alla_fine()) break;
     for (int i = 0; i < kTrattiniGenerale; ++i) {
-      if (contiene(p.riga, "-")) l.leggi_chiave();
+      if (contiene(p.riga, "-")) {
+        if (l.verifica()) l.avviso_trattino();
+        l.leggi_chiave();
+      }
     }
     const std::string& r = p.riga;
     const std::string m = minuscole(r);
+    if (l.verifica()) l.avvisi_chiave(chiave::generali(r, m), chiave::elementi_linea(m, true) > 0);
 
-    if (contiene(m, "percorso") && contiene(m, "lunghezza")) {
-      stazione& generali = p.stazioni[kSlotGenerali];
-      generali.valore2 = c.leggi_long();
-      if (generali.valore2 > kLunghezzaMassima) {
-        l.chiudi_ed_elimina();
-        l.registra(CodiceErrore::kLunghezzaOltreIlMassimo);
-        return Esito::kFine;
+    try {
+      if (chiave::lunghezza(m)) {
+        stazione& generali = p.stazioni[kSlotGenerali];
+        generali.valore2 = c.leggi_long();
+        if (generali.valore2 > kLunghezzaMassima) {
+          l.chiudi_ed_elimina();
+          l.registra(CodiceErrore::kLunghezzaOltreIlMassimo);
+          return Esito::kFine;
+        }
+        if (l.verifica() && !p.percorso.vuoto()) l.avviso(Avviso::kLunghezzaRipetuta);
+        crea_percorso(p);
       }
-      crea_percorso(p);
-    }
-    // The chainage and background keywords are recognised in lower case only.
-    if (contiene(r, "tre") && contiene(r, "progressiva")) {
-      leggi_progressiva(c, p.stazioni[kSlotProgressive]);
-    }
-    if (contiene(r, "due") && contiene(r, "progressiva")) {
-      leggi_progressiva(c, p.stazioni[kSlotProgressive + 1]);
-    }
-    if (contiene(r, "uno") && contiene(r, "progressiva")) {
-      leggi_progressiva(c, p.stazioni[kSlotProgressive + 2]);
-    }
-    stazione& linea = p.stazioni[kSlotLinea];
-    if (contiene(r, "sfondo") && contiene(r, "uno")) linea.valore1 = c.leggi_long();
-    if (contiene(r, "sfondo") && contiene(r, "due")) linea.valore3 = c.leggi_long();
-    if (contiene(r, "sfondo") && contiene(r, "tre")) linea.valore2 = c.leggi_long();
-    if (contiene(r, "segnali") && contiene(r, "ripetizione")) {
-      stazione& treno = p.stazioni[kSlotTreno];
-      treno.valore1 = c.leggi_long();
-      treno.valore2 = c.leggi_long();
-      if (treno.valore1 % 50 != 0) {
-        l.chiudi_ed_elimina();
-        l.registra(CodiceErrore::kRipetizionePrimoNonMultiplo);
-        return Esito::kFine;
+      if (chiave::progressiva_tre(r)) leggi_progressiva(l, p.stazioni[kSlotProgressive]);
+      if (chiave::progressiva_due(r)) leggi_progressiva(l, p.stazioni[kSlotProgressive + 1]);
+      if (chiave::progressiva_uno(r)) leggi_progressiva(l, p.stazioni[kSlotProgressive + 2]);
+      stazione& linea = p.stazioni[kSlotLinea];
+      if (chiave::sfondo_uno(r)) linea.valore1 = c.leggi_long();
+      if (chiave::sfondo_due(r)) linea.valore3 = c.leggi_long();
+      if (chiave::sfondo_tre(r)) linea.valore2 = c.leggi_long();
+      if (chiave::ripetizione(r)) {
+        stazione& treno = p.stazioni[kSlotTreno];
+        treno.valore1 = c.leggi_long();
+        treno.valore2 = c.leggi_long();
+        if (treno.valore1 % 50 != 0) {
+          if (!l.prosegui(CodiceErrore::kRipetizionePrimoNonMultiplo, 0, 1)) {
+            l.chiudi_ed_elimina();
+            l.registra(CodiceErrore::kRipetizionePrimoNonMultiplo);
+            return Esito::kFine;
+          }
+        } else if (treno.valore2 % 50 != 0) {
+          if (!l.prosegui(CodiceErrore::kRipetizioneSecondoNonMultiplo, 0, 2)) {
+            l.chiudi_ed_elimina();
+            l.registra(CodiceErrore::kRipetizioneSecondoNonMultiplo);
+            return Esito::kFine;
+          }
+        } else if (contiene(r, "4")) {
+          treno.valore3 = 4;
+        } else if (contiene(r, "9")) {
+          treno.valore3 = 9;
+        } else if (!l.prosegui(CodiceErrore::kRipetizioneSenzaCodici)) {
+          l.chiudi_ed_elimina();
+          l.registra(CodiceErrore::kRipetizioneSenzaCodici);
+          return Esito::kFine;
+        }
+        if (treno.valore2 == 0) treno.valore3 = 0;
       }
-      if (treno.valore2 % 50 != 0) {
-        l.chiudi_ed_elimina();
-        l.registra(CodiceErrore::kRipetizioneSecondoNonMultiplo);
-        return Esito::kFine;
-      }
-      if (contiene(r, "4")) {
-        treno.valore3 = 4;
-      } else if (contiene(r, "9")) {
-        treno.valore3 = 9;
-      } else {
-        l.chiudi_ed_elimina();
-        l.registra(CodiceErrore::kRipetizioneSenzaCodici);
-        return Esito::kFine;
-      }
-      if (treno.valore2 == 0) treno.valore3 = 0;
+    } catch (const Guasto&) {
+      if (!l.prosegui_dopo_guasto()) throw;
     }
 
-    const std::size_t inizio = r.find_first_not_of(" \t");
-    const bool trattino = inizio != std::string::npos && r[inizio] == '-';
-    if (!trattino && contiene(r, "[") && contiene(r, "]")) break;
+    if (chiave::intestazione(r)) break;
   }
 
   progressive_ordina(p);
@@ -147,89 +156,133 @@ Esito leggi_testo_linea(Lettura& l) {
   if (con_piano && p.tabella_linea.esiste()) inizia_piano(p.tabella_linea);
 
   // The line's elements, in whatever section they stand.
+  std::int32_t ultima_pendenza = -1;  // a check only: the previous gradient's position
   for (;;) {
     if (!l.prossima_chiave()) break;
     const std::string m = minuscole(p.riga);
+    if (l.verifica())
+      l.avvisi_chiave(chiave::elementi_linea(m, con_piano), chiave::generali(p.riga, m) > 0);
 
-    if (contiene(m, "pendenza")) {
-      const std::int32_t pos = c.leggi_long();
-      const std::int32_t g = c.leggi_long();
-      if (!l.entro_percorso(pos, kMargine)) break;
-      // Each cell carries the gradient that starts at or before it.
-      const std::int32_t n = a_long(in_celle(pos));
-      if (n > 0) {
-        do {
-          riempi_pendenza(p, cella_pendenza, pendenza);
-        } while (cella_pendenza < n);
+    try {
+      if (chiave::pendenza(m)) {
+        const std::int32_t pos = c.leggi_long();
+        const std::int32_t g = c.leggi_long();
+        if (!l.entro_percorso(pos, kMargine)) {
+          if (l.verifica()) continue;
+          break;
+        }
+        if (l.verifica()) {
+          l.avviso_ordine(ultima_pendenza, pos);
+          if (basso8(somma(g, 100)) != somma(g, 100)) l.avviso(Avviso::kPendenzaTroncata, 2);
+        }
+        // Each cell carries the gradient that starts at or before it.
+        const std::int32_t n = a_long(in_celle(pos));
+        if (n > 0) {
+          do {
+            riempi_pendenza(p, cella_pendenza, pendenza);
+          } while (cella_pendenza < n);
+        }
+        pendenza = g;
       }
-      pendenza = g;
-    }
 
-    if (contiene(m, "curva") && con_piano) {
-      const std::int32_t s = c.leggi_long();
-      const std::int32_t lunghezza = c.leggi_long();
-      if (!l.entro_percorso(s, kMargine)) break;
-      double k = curvatura_grado(grado_curva(m));
-      if (k == 0) {
-        l.chiudi_ed_elimina();
-        l.registra(CodiceErrore::kCurvaNonValida);
-        return Esito::kFine;
+      if (chiave::curva(m) && con_piano) {
+        const std::int32_t s = c.leggi_long();
+        const std::int32_t lunghezza = c.leggi_long();
+        if (!l.entro_percorso(s, kMargine)) {
+          if (l.verifica()) continue;
+          break;
+        }
+        double k = curvatura_grado(grado_curva(m));
+        if (k == 0) {
+          if (l.prosegui(CodiceErrore::kCurvaNonValida)) continue;
+          l.chiudi_ed_elimina();
+          l.registra(CodiceErrore::kCurvaNonValida);
+          return Esito::kFine;
+        }
+        if (l.verifica()) l.avvisi_curva(m, s, lunghezza, metro);
+        if (contiene(m, "s")) k = -k;
+        if (!estendi_piano(p.tabella_linea, metro, s, 0) ||
+            !estendi_piano(p.tabella_linea, metro, somma(s, lunghezza), k)) {
+          if (l.prosegui(CodiceErrore::kCurvaNonValida)) continue;
+          l.chiudi_ed_elimina();
+          l.registra(CodiceErrore::kCurvaNonValida);
+          return Esito::kFine;
+        }
       }
-      if (contiene(m, "s")) k = -k;
-      if (!estendi_piano(p.tabella_linea, metro, s, 0) ||
-          !estendi_piano(p.tabella_linea, metro, somma(s, lunghezza), k)) {
-        l.chiudi_ed_elimina();
-        l.registra(CodiceErrore::kCurvaNonValida);
-        return Esito::kFine;
-      }
-    }
 
-    if (contiene(m, "montagna")) {
-      const std::int32_t inizio = c.leggi_long();
-      const std::int32_t fine = c.leggi_long();
-      std::int32_t tipo = c.leggi_long();
-      if (!l.entro_percorso(inizio, kMargine)) break;
-      const std::int32_t codice_prima = p.codice_errore;
-      memo_montagna(p, inizio, fine, tipo);
-      if (p.codice_errore > 0) {
-        l.ferma_dopo_piazzamento(codice_prima, inizio);
-        return Esito::kFine;
+      if (chiave::montagna(m)) {
+        const std::int32_t inizio = c.leggi_long();
+        const std::int32_t fine = c.leggi_long();
+        std::int32_t tipo = c.leggi_long();
+        if (!l.entro_percorso(inizio, kMargine)) {
+          if (l.verifica()) continue;
+          break;
+        }
+        const std::int32_t tipo_scritto = tipo;
+        const std::int32_t codice_prima = p.codice_errore;
+        memo_montagna(p, inizio, fine, tipo);
+        if (p.codice_errore > 0) {
+          if (l.prosegui_dopo_piazzamento(codice_prima, inizio)) continue;
+          l.ferma_dopo_piazzamento(codice_prima, inizio);
+          return Esito::kFine;
+        }
+        if (l.verifica()) l.avvisi_montagna(fine, tipo_scritto, tipo);
       }
-    }
 
-    if (contiene(m, "indicatori_v")) {
-      std::int32_t v[9];
-      for (std::int32_t& x : v) x = c.leggi_long();
-      if (!l.entro_percorso(v[0], kMargine)) break;
-      const std::int32_t codice_prima = p.codice_errore;
-      memo_indicatori_v_max(p, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]);
-      if (p.codice_errore > 0) {
-        l.ferma_dopo_piazzamento(codice_prima, v[0]);
-        return Esito::kFine;
+      if (chiave::indicatore_vmax(m)) {
+        std::int32_t v[9];
+        for (std::int32_t& x : v) x = c.leggi_long();
+        if (!l.entro_percorso(v[0], kMargine)) {
+          if (l.verifica()) continue;
+          break;
+        }
+        if (l.verifica()) {
+          for (int i : {1, 2, 3, 5, 6, 7}) l.avviso_velocita(v[i], i + 1);
+        }
+        const std::int32_t codice_prima = p.codice_errore;
+        memo_indicatori_v_max(p, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]);
+        if (p.codice_errore > 0) {
+          if (l.prosegui_dopo_piazzamento(codice_prima, v[0])) continue;
+          l.ferma_dopo_piazzamento(codice_prima, v[0]);
+          return Esito::kFine;
+        }
+        l.record(cella_di(v[0]));
       }
-    }
 
-    if (contiene(m, "indicat") && contiene(m, "cartello")) {
-      const std::int32_t pos = c.leggi_long();
-      p.riga = c.leggi_testo();
-      if (!l.entro_percorso(pos, kMargine)) break;
-      cella& x = p.percorso[cella_di(pos)];
-      if (!x.libera()) {
-        l.chiudi_ed_elimina();
-        l.registra(CodiceErrore::kCartelloOccupato, pos, l.riga_record);
-        return Esito::kFine;
+      if (chiave::cartello(m)) {
+        const std::int32_t pos = c.leggi_long();
+        p.riga = c.leggi_testo();
+        if (!l.entro_percorso(pos, kMargine)) {
+          if (l.verifica()) continue;
+          break;
+        }
+        cella& x = p.percorso[cella_di(pos)];
+        if (!x.libera()) {
+          if (l.prosegui(CodiceErrore::kCartelloOccupato, pos)) continue;
+          l.chiudi_ed_elimina();
+          l.registra(CodiceErrore::kCartelloOccupato, pos, l.riga_record);
+          return Esito::kFine;
+        }
+        // Sign texts fill the station table from slot 80 down to slot 1; a sign
+        // that would need slot 0 does not fit.
+        if (l.prossimo_cartello < 1) {
+          if (l.prosegui(CodiceErrore::kTabellaStazioniPiena)) continue;
+          l.chiudi_ed_elimina();
+          l.registra(CodiceErrore::kTabellaStazioniPiena);
+          return Esito::kFine;
+        }
+        if (l.verifica()) {
+          if (x.genere == kMarcaMontagna) l.avviso(Avviso::kMarcaSostituita);
+          l.avvisi_testo(p.riga, 2, kLetteraCartello);
+        }
+        x.genere = kCartello;
+        x.dato1 = basso16(l.prossimo_cartello);
+        p.stazioni[l.prossimo_cartello].testo = p.riga;
+        l.prossimo_cartello = differenza(l.prossimo_cartello, 1);
+        l.record(cella_di(pos));
       }
-      // Sign texts fill the station table from slot 80 down to slot 1; a sign
-      // that would need slot 0 does not fit.
-      if (l.prossimo_cartello < 1) {
-        l.chiudi_ed_elimina();
-        l.registra(CodiceErrore::kTabellaStazioniPiena);
-        return Esito::kFine;
-      }
-      x.genere = kCartello;
-      x.dato1 = basso16(l.prossimo_cartello);
-      p.stazioni[l.prossimo_cartello].testo = p.riga;
-      l.prossimo_cartello = differenza(l.prossimo_cartello, 1);
+    } catch (const Guasto&) {
+      if (!l.prosegui_dopo_guasto()) throw;
     }
   }
 
@@ -240,6 +293,10 @@ Esito leggi_testo_linea(Lettura& l) {
     riempi_pendenza(p, cella_pendenza, pendenza);
   } while (cella_pendenza < p.numero_celle - 2);
   if (con_piano && !estendi_piano(p.tabella_linea, metro, p.lunghezza_estesa - 2, 0)) {
+    if (l.verifica()) {
+      l.registra(CodiceErrore::kCurvaNonValida, 0);
+      return Esito::kProsegui;
+    }
     l.chiudi_ed_elimina();
     l.registra(CodiceErrore::kCurvaNonValida, 0);
     return Esito::kFine;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "compiler/aritmetica.h"
+#include "compiler/chiavi.h"
 #include "compiler/lettura.h"
 #include "compiler/memo.h"
 #include "model/costanti.h"
@@ -38,6 +39,7 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
   // With 80 signs even slot 1 holds a sign text, which a station must not
   // overwrite.
   if (numero > l.prossimo_cartello) {
+    if (l.prosegui(CodiceErrore::kTabellaStazioniPiena)) return Passo::kAvanti;
     l.chiudi_ed_elimina();
     l.registra(CodiceErrore::kTabellaStazioniPiena);
     return Passo::kFine;
@@ -46,8 +48,11 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
 
   s.valore3 = c.leggi_long();
   const std::int32_t posizione = s.valore3;
-  if (!l.entro_percorso(posizione, kMargineStazione)) return Passo::kEsci;
+  if (!l.entro_percorso(posizione, kMargineStazione)) {
+    return l.verifica() ? Passo::kAvanti : Passo::kEsci;
+  }
   if (posizione % 50 != 0) {
+    if (l.prosegui(CodiceErrore::kStazioneNonMultipla, posizione, 1)) return Passo::kAvanti;
     l.chiudi_ed_elimina();
     l.registra(CodiceErrore::kStazioneNonMultipla, posizione, l.riga_record);
     return Passo::kFine;
@@ -56,6 +61,7 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
   p.contatore = c.leggi_long();  // the platform length
   const std::int32_t marciapiede = p.contatore;
   if (marciapiede % 100 != 0) {
+    if (l.prosegui(CodiceErrore::kMarciapiedeNonMultiplo, posizione, 3)) return Passo::kAvanti;
     l.chiudi_ed_elimina();
     l.registra(CodiceErrore::kMarciapiedeNonMultiplo, posizione, l.riga_record);
     return Passo::kFine;
@@ -75,6 +81,12 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
   const std::int32_t secondi = c.leggi_long();
   s.valore4 = somma(prodotto(somma(prodotto(ore, 60), minuti), 60), secondi);
   s.testo = c.leggi_testo();
+  if (l.verifica()) {
+    l.avvisi_testo(s.testo, 18, kNomeStazione);
+    if (numero > 1 && s.valore4 < p.stazioni[numero - 1].valore4) {
+      l.avviso(Avviso::kOrarioIndietro, 15);
+    }
+  }
 
   if (s.codice == 5 || s.codice == 6) {
     s.valore1 = differenza(posizione, marciapiede);
@@ -105,6 +117,7 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
     const double q = in_celle(s.valore2) - 1;
     // Cell 1 carries the package's own values; a stop mark may not reach it.
     if (q <= 1) {
+      if (l.prosegui(CodiceErrore::kFermataSullaCellaUno)) return Passo::kAvanti;
       l.chiudi_ed_elimina();
       l.registra(CodiceErrore::kFermataSullaCellaUno);
       return Passo::kFine;
@@ -112,14 +125,23 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
     cella& fermata = p.percorso[a_long(q)];
     fermata.genere = kFermata;
     fermata.dato1 = basso16(numero);
+    l.record(a_long(q));
   }
   if (numero > 1 && differenza(s.valore1, kDistanzaStazioni) < p.stazioni[numero - 1].valore2) {
-    l.chiudi_ed_elimina();
-    l.registra(CodiceErrore::kStazioniTroppoVicine, posizione, l.riga_record);
-    return Passo::kFine;
+    // A check keeps the station, so that the next one is measured from it.
+    if (!l.prosegui(CodiceErrore::kStazioniTroppoVicine, posizione, 1)) {
+      l.chiudi_ed_elimina();
+      l.registra(CodiceErrore::kStazioniTroppoVicine, posizione, l.riga_record);
+      return Passo::kFine;
+    }
   }
   numero = somma(numero, 1);
   if (numero >= l.prossimo_cartello) {
+    // A check reads no further station: the next one would take a sign's slot.
+    if (l.prosegui(CodiceErrore::kTabellaStazioniPiena)) {
+      l.stazioni_chiuse = true;
+      return Passo::kAvanti;
+    }
     l.chiudi_ed_elimina();
     l.registra(CodiceErrore::kTabellaStazioniPiena);
     return Passo::kFine;
@@ -146,98 +168,133 @@ void leggi_testo_treno(Lettura& l) {
   std::int32_t velocita = 0;
   std::int32_t aderenza = 0;
   std::int32_t numero = 1;
+  std::int32_t ultima_velocita = -1;  // a check only: the previous record's position
+  std::int32_t ultima_aderenza = -1;
 
   for (;;) {
     if (!l.prossima_chiave()) break;
     const std::string m = minuscole(p.riga);
-    stazione& generali = p.stazioni[kSlotGenerali];
-    stazione& treno = p.stazioni[kSlotTreno];
+    if (l.verifica()) l.avvisi_chiave(chiave::treno(m), false);
+    try {
+      stazione& generali = p.stazioni[kSlotGenerali];
+      stazione& treno = p.stazioni[kSlotTreno];
 
-    if (contiene(m, "frenata") && contiene(m, "massa")) generali.valore1 = c.leggi_long();
-    if (contiene(m, "vetture")) generali.valore3 = c.leggi_long();
+      if (chiave::massa_frenata(m)) generali.valore1 = c.leggi_long();
+      if (chiave::vetture(m)) generali.valore3 = c.leggi_long();
 
-    if (contiene(m, "velocit")) {
-      const std::int32_t pos = c.leggi_long();
-      const std::int32_t v = c.leggi_long();
-      if (!l.entro_percorso(pos, kMargine)) break;
-      const std::int32_t n = a_long(in_celle(pos));
-      if (n > 0) {
-        do {
-          if (cella_velocita >= p.percorso.ultimo()) break;
-          riempi_velocita(p, cella_velocita, velocita);
-        } while (cella_velocita < n);
+      if (chiave::velocita(m)) {
+        const std::int32_t pos = c.leggi_long();
+        const std::int32_t v = c.leggi_long();
+        if (!l.entro_percorso(pos, kMargine)) {
+          if (l.verifica()) continue;
+          break;
+        }
+        if (l.verifica()) {
+          l.avviso_ordine(ultima_velocita, pos);
+          l.avviso_velocita(v, 2);
+        }
+        const std::int32_t n = a_long(in_celle(pos));
+        if (n > 0) {
+          do {
+            if (cella_velocita >= p.percorso.ultimo()) break;
+            riempi_velocita(p, cella_velocita, velocita);
+          } while (cella_velocita < n);
+        }
+        velocita = v;
       }
-      velocita = v;
-    }
 
-    if (contiene(m, "aderenza")) {
-      const std::int32_t pos = c.leggi_long();
-      const std::int32_t a = c.leggi_long();
-      if (!l.entro_percorso(pos, kMargine)) break;
-      const std::int32_t n = a_long(in_celle(pos));
-      if (n > 0) {
-        do {
-          riempi_aderenza(p, cella_aderenza, aderenza);
-        } while (cella_aderenza < n);
+      if (chiave::aderenza(m)) {
+        const std::int32_t pos = c.leggi_long();
+        const std::int32_t a = c.leggi_long();
+        if (!l.entro_percorso(pos, kMargine)) {
+          if (l.verifica()) continue;
+          break;
+        }
+        if (l.verifica()) l.avviso_ordine(ultima_aderenza, pos);
+        const std::int32_t n = a_long(in_celle(pos));
+        if (n > 0) {
+          do {
+            riempi_aderenza(p, cella_aderenza, aderenza);
+          } while (cella_aderenza < n);
+        }
+        aderenza = a;
       }
-      aderenza = a;
-    }
 
-    if (contiene(m, "orologio")) {
-      treno.intero3 = c.leggi_integer();
-      treno.intero4 = c.leggi_integer();
-      treno.intero5 = c.leggi_integer();
-    }
-    if (contiene(m, "sabbia")) treno.intero1 = c.leggi_integer();
-
-    // A code still in the register, also a position beyond the track found
-    // in the line text, stops the reader after the next signal or slow-down.
-    if (contiene(m, "segnale")) {
-      std::int32_t v[11];
-      for (std::int32_t& x : v) x = c.leggi_long();
-      if (!l.entro_percorso(v[0], kMargine)) break;
-      const std::int32_t codice_prima = p.codice_errore;
-      memo_segnale(p, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10]);
-      if (p.codice_errore > 0) {
-        l.ferma_dopo_piazzamento(codice_prima, v[0]);
-        return;
+      if (chiave::orologio(m)) {
+        treno.intero3 = c.leggi_integer();
+        treno.intero4 = c.leggi_integer();
+        treno.intero5 = c.leggi_integer();
       }
-    }
+      if (chiave::sabbia(m)) treno.intero1 = c.leggi_integer();
 
-    if (contiene(m, "rallentamento")) {
-      std::int32_t v[6];
-      for (std::int32_t& x : v) x = c.leggi_long();
-      if (!l.entro_percorso(v[0], kMargine)) break;
-      const std::int32_t codice_prima = p.codice_errore;
-      memo_rallentamento(p, v[0], v[1], v[2], v[3], v[4], v[5]);
-      if (p.codice_errore > 0) {
-        l.ferma_dopo_piazzamento(codice_prima, v[0]);
-        return;
+      // A code still in the register, also a position beyond the track found
+      // in the line text, stops the reader after the next signal or slow-down.
+      if (chiave::segnale(m)) {
+        std::int32_t v[11];
+        for (std::int32_t& x : v) x = c.leggi_long();
+        if (!l.entro_percorso(v[0], kMargine)) {
+          if (l.verifica()) continue;
+          break;
+        }
+        if (l.verifica()) l.avvisi_segnale(v[0], v[1], v[10]);
+        const std::int32_t codice_prima = p.codice_errore;
+        memo_segnale(p, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10]);
+        if (p.codice_errore > 0) {
+          if (l.prosegui_dopo_piazzamento(codice_prima, v[0])) continue;
+          l.ferma_dopo_piazzamento(codice_prima, v[0]);
+          return;
+        }
+        l.record(cella_di(v[0]));
       }
-    }
 
-    if (contiene(m, "abbattimento")) {
-      const std::int32_t pos = c.leggi_long();
-      const std::int32_t w = c.leggi_long();
-      if (!l.entro_percorso(pos, kMargine)) break;
-      cella& x = p.percorso[a_long(in_celle(pos))];
-      if (!x.libera()) {
-        l.chiudi_ed_elimina();
-        l.registra(CodiceErrore::kAbbattimentoOccupato, pos, l.riga_record);
-        return;
+      if (chiave::rallentamento(m)) {
+        std::int32_t v[6];
+        for (std::int32_t& x : v) x = c.leggi_long();
+        if (!l.entro_percorso(v[0], kMargine)) {
+          if (l.verifica()) continue;
+          break;
+        }
+        if (l.verifica()) l.avvisi_rallentamento(v[0], v[1], v[2]);
+        const std::int32_t codice_prima = p.codice_errore;
+        memo_rallentamento(p, v[0], v[1], v[2], v[3], v[4], v[5]);
+        if (p.codice_errore > 0) {
+          if (l.prosegui_dopo_piazzamento(codice_prima, v[0])) continue;
+          l.ferma_dopo_piazzamento(codice_prima, v[0]);
+          return;
+        }
+        l.record(cella_di(v[0]));
       }
-      if (w > 0) {
-        x.genere = kPuntoCodice;
-        x.dato1 = basso16(w);
-      } else {
-        x.genere = kAbbattimento;
-      }
-    }
 
-    if (contiene(m, "stazione")) {
-      const Passo passo = leggi_stazione(l, numero);
-      if (passo == Passo::kFine) return;
-      if (passo == Passo::kEsci) break;
+      if (chiave::abbattimento(m)) {
+        const std::int32_t pos = c.leggi_long();
+        const std::int32_t w = c.leggi_long();
+        if (!l.entro_percorso(pos, kMargine)) {
+          if (l.verifica()) continue;
+          break;
+        }
+        cella& x = p.percorso[a_long(in_celle(pos))];
+        if (!x.libera()) {
+          if (l.prosegui(CodiceErrore::kAbbattimentoOccupato, pos)) continue;
+          l.chiudi_ed_elimina();
+          l.registra(CodiceErrore::kAbbattimentoOccupato, pos, l.riga_record);
+          return;
+        }
+        if (w > 0) {
+          x.genere = kPuntoCodice;
+          x.dato1 = basso16(w);
+        } else {
+          x.genere = kAbbattimento;
+        }
+        l.record(a_long(in_celle(pos)));
+      }
+
+      if (chiave::stazione(m) && !l.stazioni_chiuse) {
+        const Passo passo = leggi_stazione(l, numero);
+        if (passo == Passo::kFine) return;
+        if (passo == Passo::kEsci) break;
+      }
+    } catch (const Guasto&) {
+      if (!l.prosegui_dopo_guasto()) throw;
     }
   }
 
@@ -258,7 +315,11 @@ void leggi_testo_treno(Lettura& l) {
   }
   if (p.contatore2 > 0) {
     l.testo = Traccia::Testo::kLinea;
-    l.registra(CodiceErrore::kProgressivaNonMultipla, 0);
+    if (l.verifica()) {
+      l.osservatore->errore(CodiceErrore::kProgressivaNonMultipla, 0, l.luogo_progressive);
+    } else {
+      l.registra(CodiceErrore::kProgressivaNonMultipla, 0);
+    }
   }
 }
 

@@ -11,22 +11,28 @@
 
 #include "compiler/campi.h"
 #include "compiler/memorizza_dati.h"
+#include "compiler/osservatore.h"
 #include "model/archivio.h"
 #include "model/pacchetto.h"
 
 namespace progetto1 {
 
 struct Lettura {
-  Lettura(Pacchetto& pacchetto, Archivio& arch, Traccia* tr)
-      : p(pacchetto), archivio(arch), traccia(tr) {}
+  Lettura(Pacchetto& pacchetto, Archivio& arch, Traccia* tr, Osservatore* oss)
+      : p(pacchetto), archivio(arch), traccia(tr), osservatore(oss) {}
 
   Pacchetto& p;
   Archivio& archivio;
   Traccia* traccia;
+  Osservatore* osservatore;  // null in the package
 
   Traccia::Testo testo = Traccia::Testo::kNessuno;  // the text being read
   std::optional<LettoreCampi> campi;
   long riga_record = 0;  // line of the current record's keyword field
+  long colonna_record = 0;
+  // A check only: a line record beyond the track, whose code the package
+  // would still hold when the train text's next signal or slow-down is placed.
+  bool codice_residuo = false;
   std::int32_t prossimo_cartello = kPrimoSlotCartelli;
 
   // Reads the next field into p.riga as a candidate keyword.
@@ -52,9 +58,55 @@ struct Lettura {
   // does not exceed the last cell; otherwise records code 15 with the
   // position. Without cells (no line length read) it is the index failure.
   bool entro_percorso(std::int32_t pos, std::int32_t margine);
+  void avvisi_posizione(std::int32_t pos) const;
+  void avviso_trattino() const;
+  // The warnings of a check about the keyword candidate in p.riga, which
+  // `riconosciute` tests of this section matched; altra_sezione: a test of
+  // the other part of the line text would have.
+  void avvisi_chiave(int riconosciute, bool altra_sezione);
+  void avvisi_curva(const std::string& chiave, std::int32_t inizio, std::int32_t lunghezza,
+                    std::int32_t metro) const;
+  void avvisi_montagna(std::int32_t fine, std::int32_t tipo_scritto, std::int32_t tipo) const;
+  void avviso_velocita(std::int32_t v, int valore) const;
+  void avvisi_testo(const std::string& t, int valore, std::size_t massimo) const;
+  void avviso_ordine(std::int32_t& ultima, std::int32_t pos) const;
+  void avvisi_segnale(std::int32_t pos, std::int32_t sx, std::int32_t tempo);
+  void avvisi_rallentamento(std::int32_t x, std::int32_t v, std::int32_t lunghezza);
+
+  // A check only.
+  long riga_ultimo_record = 0;
+  bool stazioni_chiuse = false;  // the station table is full
+  Luogo luogo_progressive;       // the first chainage value not a multiple of 50
   // The line to report for a failure caught by the reader's handler.
   long riga_guasto() const;
+  long colonna_guasto() const;
+
+  // A check reads on where the package stops.
+  bool verifica() const { return osservatore != nullptr; }
+  // Where the current record stands: 0 its keyword, n its n-th value.
+  Luogo luogo(int valore = 0) const;
+  // In a check: tells the observer the code, at the record's value n, skips
+  // what is left of the record's line and returns true, so that the reader
+  // goes on with the next record. In the package: false.
+  bool prosegui(CodiceErrore codice, std::int32_t posizione = 0, int valore = 0);
+  // The same after a placement call that recorded a code: the register is
+  // left as it was before the call.
+  bool prosegui_dopo_piazzamento(std::int32_t codice_prima, std::int32_t posizione);
+  // In a check: a failure of the field reading or of the arithmetic, caught
+  // in a record loop, told as code 25; true when reading can go on with the
+  // next line (there are cells to read into).
+  bool prosegui_dopo_guasto();
+  void avviso(Avviso a, int valore = 0, const std::string& dettaglio = {}) const {
+    if (osservatore != nullptr) osservatore->avviso(a, luogo(valore), dettaglio);
+  }
+  void record(std::int32_t cella) const {
+    if (osservatore != nullptr) osservatore->record(luogo(), cella);
+  }
 };
+
+// What fits the documents' columns: a sign's lettering, a station's name.
+inline constexpr std::size_t kLetteraCartello = 45;
+inline constexpr std::size_t kNomeStazione = 27;
 
 enum class Esito { kProsegui, kFine };
 

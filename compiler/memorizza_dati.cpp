@@ -1,15 +1,22 @@
 #include "compiler/memorizza_dati.h"
 
+#include <algorithm>
+
 #include "compiler/aritmetica.h"
+#include "compiler/chiavi.h"
 #include "compiler/lettura.h"
+#include "compiler/piano.h"
 #include "model/costanti.h"
 #include "model/guasto.h"
+#include "model/numeri.h"
 
 namespace progetto1 {
 
 void Lettura::leggi_chiave() {
   p.riga = campi->leggi_testo();
   riga_record = campi->riga_lettura();
+  colonna_record = campi->colonna_lettura();
+  campi->segna();
 }
 
 bool Lettura::prossima_chiave() {
@@ -17,6 +24,7 @@ bool Lettura::prossima_chiave() {
   leggi_chiave();
   if (campi->alla_fine()) return false;
   for (int saltati = 0; saltati < 2 && contiene(p.riga, "-"); ++saltati) {
+    if (verifica()) avviso_trattino();
     leggi_chiave();
     if (campi->alla_fine()) return false;
   }
@@ -27,7 +35,20 @@ void Lettura::chiudi_ed_elimina() {
   archivio.elimina(testo == Traccia::Testo::kTreno ? nome_testo_treno(p) : nome_testo_linea(p));
 }
 
+void Lettura::avviso_trattino() const {
+  // Words with a hyphen-minus are passed over: a keyword spelt with one is lost.
+  if (p.riga.find_first_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ") !=
+      std::string::npos) {
+    avviso(Avviso::kChiaveConTrattino);
+  }
+}
+
 void Lettura::registra(CodiceErrore codice, long riga) {
+  if (verifica()) {
+    osservatore->errore(codice, p.posizione_errore,
+                        {testo, riga, riga == riga_record ? colonna_record : 0});
+    return;
+  }
   p.registra_errore(codice);
   traccia_riga(riga);
 }
@@ -37,7 +58,125 @@ void Lettura::traccia_riga(long riga) {
   traccia->causa.reset();
   traccia->testo = testo;
   traccia->riga = riga;
+  traccia->colonna = riga == riga_record ? colonna_record : 0;
   traccia->testo_riga = campi && riga > 0 ? campi->testo_riga(riga) : std::string();
+}
+
+void Lettura::avvisi_chiave(int riconosciute, bool altra_sezione) {
+  const std::string& r = p.riga;
+  if (riconosciute > 1) {
+    avviso(Avviso::kChiaveAmbigua, 0, std::to_string(riconosciute));
+  } else if (riconosciute == 0) {
+    const bool parola = r.find_first_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ") !=
+                        std::string::npos;
+    if (riga_record == riga_ultimo_record && !r.empty()) {
+      avviso(Avviso::kValoreInPiu);
+    } else if (altra_sezione) {
+      avviso(Avviso::kFuoriSezione);
+    } else if (parola && !chiave::intestazione(r)) {
+      avviso(Avviso::kChiaveSconosciuta, 0, r);
+    }
+  }
+  if (riconosciute > 0) riga_ultimo_record = riga_record;
+}
+
+void Lettura::avvisi_curva(const std::string& chiave, std::int32_t inizio, std::int32_t lunghezza,
+                           std::int32_t metro) const {
+  const auto cifre =
+      std::count_if(chiave.begin(), chiave.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
+  if (cifre > 1) avviso(Avviso::kCurvaPiuCifre, 0, std::to_string(grado_curva(chiave)));
+  // A curve that starts behind the plan already drawn loses its beginning.
+  if (metro > 2 && inizio < metro - 1) {
+    avviso(Avviso::kFuoriOrdine, 1, std::to_string(metro - 1));
+  }
+  const std::int32_t linea = p.stazioni[kSlotGenerali].valore2;
+  if (somma(inizio, lunghezza) > linea) avviso(Avviso::kOltreLaLinea, 2, std::to_string(linea));
+}
+
+void Lettura::avvisi_montagna(std::int32_t fine, std::int32_t tipo_scritto,
+                              std::int32_t tipo) const {
+  const std::int32_t linea = p.stazioni[kSlotGenerali].valore2;
+  if (fine > linea) avviso(Avviso::kOltreLaLinea, 2, std::to_string(linea));
+  const std::int32_t voluto = tipo_scritto > 10 ? tipo_scritto - 10 : tipo_scritto;
+  if (tipo != voluto) avviso(Avviso::kMontagnaUnita, 3, std::to_string(tipo));
+}
+
+void Lettura::avviso_velocita(std::int32_t v, int valore) const {
+  if (v % kPassoVelocita != 0 || v < 0 || v >= 500) {
+    avviso(Avviso::kVelocitaFuoriPasso, valore, std::to_string(v));
+  }
+}
+
+void Lettura::avvisi_testo(const std::string& t, int valore, std::size_t massimo) const {
+  if (t.size() > massimo) avviso(Avviso::kTestoLungo, valore, std::to_string(massimo));
+  // Bytes Windows-1252 leaves undefined, or a UTF-8 sequence: the file was
+  // saved in another encoding than the package's.
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const auto b = static_cast<unsigned char>(t[i]);
+    const bool indefinito = b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+    const bool utf8 = b >= 0xC2 && b <= 0xF4 && i + 1 < t.size() &&
+                      (static_cast<unsigned char>(t[i + 1]) & 0xC0) == 0x80;
+    if (indefinito || utf8) {
+      avviso(Avviso::kCarattereNonCp1252, valore, std::to_string(i + 1));
+      return;
+    }
+  }
+}
+
+void Lettura::avviso_ordine(std::int32_t& ultima, std::int32_t pos) const {
+  // A record not beyond the one before fills one cell and moves on.
+  if (ultima >= 0 && pos <= ultima) avviso(Avviso::kFuoriOrdine, 1, std::to_string(ultima));
+  ultima = pos;
+}
+
+void Lettura::avvisi_segnale(std::int32_t pos, std::int32_t sx, std::int32_t tempo) {
+  if (p.percorso[cella_di(pos)].genere == kMarcaMontagna) avviso(Avviso::kMarcaSostituita);
+  if (sx == 2 && tempo >= 1 && tempo <= 100) avviso(Avviso::kTempoAlzato, 11);
+  if (codice_residuo) {
+    avviso(Avviso::kRegistroResiduo);
+    codice_residuo = false;
+  }
+}
+
+void Lettura::avvisi_rallentamento(std::int32_t x, std::int32_t v, std::int32_t lunghezza) {
+  avviso_velocita(v, 2);
+  // The start is written after the end: in one cell the end is lost, and the
+  // code pass walks on to the next slow-down's end.
+  if (cella_di(x) == cella_di(somma(x, lunghezza))) avviso(Avviso::kRallentamentoSenzaFine, 3);
+  if (codice_residuo) {
+    avviso(Avviso::kRegistroResiduo);
+    codice_residuo = false;
+  }
+}
+
+Luogo Lettura::luogo(int valore) const {
+  if (valore == 0 || !campi) return {testo, riga_record, colonna_record};
+  const LettoreCampi::Luogo l = campi->luogo_lettura(valore - 1);
+  return {testo, l.riga, l.colonna};
+}
+
+bool Lettura::prosegui(CodiceErrore codice, std::int32_t posizione, int valore) {
+  if (!verifica()) return false;
+  osservatore->errore(codice, posizione, luogo(valore));
+  if (codice == CodiceErrore::kOltreIlPercorso && testo == Traccia::Testo::kLinea) {
+    codice_residuo = true;
+  }
+  campi->salta_a_riga(campi->riga_lettura() + 1);
+  return true;
+}
+
+bool Lettura::prosegui_dopo_piazzamento(std::int32_t codice_prima, std::int32_t posizione) {
+  if (!verifica()) return false;
+  const auto codice = static_cast<CodiceErrore>(p.codice_errore);
+  p.codice_errore = codice_prima;
+  return prosegui(codice, posizione);
+}
+
+bool Lettura::prosegui_dopo_guasto() {
+  if (!verifica() || p.percorso.vuoto()) return false;
+  osservatore->errore(CodiceErrore::kLettura, 0, {testo, riga_guasto(), colonna_guasto()});
+  campi->salta_a_riga(campi->riga_lettura() + 1);
+  return true;
 }
 
 void Lettura::registra(CodiceErrore codice, std::int32_t posizione, long riga) {
@@ -48,7 +187,8 @@ void Lettura::registra(CodiceErrore codice, std::int32_t posizione, long riga) {
 void Lettura::ferma_dopo_piazzamento(std::int32_t codice_prima, std::int32_t posizione) {
   std::optional<Traccia::Causa> causa;
   if (traccia != nullptr && codice_prima > 0 && p.codice_errore == codice_prima) {
-    causa = Traccia::Causa{traccia->testo, traccia->riga, traccia->testo_riga, p.posizione_errore};
+    causa = Traccia::Causa{traccia->testo, traccia->riga, traccia->colonna, traccia->testo_riga,
+                           p.posizione_errore};
   }
   chiudi_ed_elimina();
   p.posizione_errore = posizione;
@@ -59,10 +199,23 @@ void Lettura::ferma_dopo_piazzamento(std::int32_t codice_prima, std::int32_t pos
 bool Lettura::entro_percorso(std::int32_t pos, std::int32_t margine) {
   if (p.percorso.vuoto()) throw Guasto::indice_fuori_intervallo();
   if (in_celle(somma(pos, margine)) > static_cast<double>(p.percorso.ultimo())) {
-    registra(CodiceErrore::kOltreIlPercorso, pos, riga_record);
+    if (!prosegui(CodiceErrore::kOltreIlPercorso, pos, 1)) {
+      registra(CodiceErrore::kOltreIlPercorso, pos, riga_record);
+    }
     return false;
   }
+  if (verifica()) avvisi_posizione(pos);
   return true;
+}
+
+void Lettura::avvisi_posizione(std::int32_t pos) const {
+  // The author counts cells from the position down; the package rounds half
+  // to even, so from 25 m into a cell on the position lands in the next one.
+  if (pos >= 0 && a_long(in_celle(pos)) != pos / kMetriCella) {
+    avviso(Avviso::kFuoriGriglia, 1, std::to_string(pos));
+  }
+  const std::int32_t lunghezza = p.stazioni[kSlotGenerali].valore2;
+  if (pos > lunghezza) avviso(Avviso::kOltreLaLinea, 1, std::to_string(lunghezza));
 }
 
 long Lettura::riga_guasto() const {
@@ -70,9 +223,14 @@ long Lettura::riga_guasto() const {
   return campi->in_lettura() ? campi->riga_lettura() : riga_record;
 }
 
-void memorizza_dati(Pacchetto& p, Archivio& archivio, Traccia* traccia) {
+long Lettura::colonna_guasto() const {
+  if (!campi) return 0;
+  return campi->in_lettura() ? campi->colonna_lettura() : colonna_record;
+}
+
+void memorizza_dati(Pacchetto& p, Archivio& archivio, Traccia* traccia, Osservatore* osservatore) {
   if (traccia != nullptr) *traccia = Traccia{};
-  Lettura l(p, archivio, traccia);
+  Lettura l(p, archivio, traccia, osservatore);
   try {
     if (leggi_testo_linea(l) == Esito::kFine) return;
     leggi_testo_treno(l);
@@ -82,7 +240,13 @@ void memorizza_dati(Pacchetto& p, Archivio& archivio, Traccia* traccia) {
     for (const std::string& nome : {nome_testo_linea(p), nome_testo_treno(p)}) {
       if (archivio.esiste(nome)) archivio.elimina(nome);
     }
+    if (l.verifica()) {
+      osservatore->errore(CodiceErrore::kLettura, 0,
+                          {l.testo, l.riga_guasto(), l.colonna_guasto()});
+      return;
+    }
     l.registra(CodiceErrore::kLettura, l.riga_guasto());
+    if (traccia != nullptr) traccia->colonna = l.colonna_guasto();
   }
 }
 

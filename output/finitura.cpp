@@ -1,5 +1,6 @@
 #include "output/finitura.h"
 
+#include "compiler/osservatore.h"
 #include "output/codici_gara.h"
 #include "output/file_binari.h"
 #include "output/passata_codici.h"
@@ -31,15 +32,19 @@ void completa_percorso(Pacchetto& p, Archivio& archivio, Avvisi& avvisi) {
   scrivi_file_binari(p, archivio);
 }
 
-void memorizza_valori_pacchetto(Pacchetto& p, Avvisi& avvisi) {
+void memorizza_valori_pacchetto(Pacchetto& p, Avvisi& avvisi, Osservatore* o) {
+  const auto errore = [&](CodiceErrore codice) {
+    if (o == nullptr) avvisi.errore(codice);
+    o->errore(codice, 0, {});  // a check goes on to the next test
+  };
   stazione& linea = p.stazioni[kSlotLinea];
   cella& prima = p.percorso[1];
   // A feature that left values here would be overwritten: the package
   // refuses to go on instead.
-  if (linea.intero1 != 0 || prima.dato1 != 0) avvisi.errore(CodiceErrore::kValoriPacchetto);
+  if (linea.intero1 != 0 || prima.dato1 != 0) errore(CodiceErrore::kValoriPacchetto);
   linea.intero1 = kValoreSlotLinea;
   prima.dato1 = kValoreCella1;
-  if (linea.valore4 != 0 || prima.dato2 != 0) avvisi.errore(CodiceErrore::kCodiciControllo);
+  if (linea.valore4 != 0 || prima.dato2 != 0) errore(CodiceErrore::kCodiciControllo);
   linea.valore4 = codice_gara_st(p);
   prima.dato2 = codice_gara_og(p);
 }

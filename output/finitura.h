@@ -22,7 +22,8 @@ void memorizza_percorso(Pacchetto& p, std::int32_t j, Archivio& archivio, Avvisi
 void completa_percorso(Pacchetto& p, Archivio& archivio, Avvisi& avvisi);
 
 // Checks that slot 85 and cell 1 are still untouched, then stores 610 and
-// 5121 (error 1250 otherwise) and the two check codes (error 1251).
-void memorizza_valori_pacchetto(Pacchetto& p, Avvisi& avvisi);
+// 5121 (error 1250 otherwise) and the two check codes (error 1251). With an
+// observer (a check) both errors go to it and the stage goes on.
+void memorizza_valori_pacchetto(Pacchetto& p, Avvisi& avvisi, Osservatore* o = nullptr);
 
 }  // namespace progetto1

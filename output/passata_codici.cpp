@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "compiler/osservatore.h"
 #include "model/costanti.h"
 #include "model/guasto.h"
 
@@ -22,14 +23,19 @@ void metti_codice(cella& c) {
   c.dato1 = kCodice;
 }
 
-void registra(Pacchetto& p, CodiceErrore codice, long indice) {
+void registra(Pacchetto& p, Osservatore* o, CodiceErrore codice, long indice) {
+  const auto posizione = static_cast<std::int32_t>(indice * kMetriCella);
+  if (o != nullptr) {
+    o->errore(codice, posizione, {});
+    return;
+  }
   p.registra_errore(codice);
-  p.posizione_errore = static_cast<std::int32_t>(indice * kMetriCella);
+  p.posizione_errore = posizione;
 }
 
 // Every signal within the 20 cells before a warning board gets a code in one
 // of its two preceding cells, or lowers one already there.
-void segnali_prima_dell_avviso(Pacchetto& p, long c) {
+void segnali_prima_dell_avviso(Pacchetto& p, Osservatore* o, long c) {
   for (long a = 1; a <= kCelleAvviso; ++a) {
     const long s = c - a;
     if (s < 3) break;
@@ -45,21 +51,21 @@ void segnali_prima_dell_avviso(Pacchetto& p, long c) {
     } else if (seconda.genere == kPuntoCodice) {
       seconda.dato1 = static_cast<std::int16_t>(minimo(kCodice, seconda.dato1));
     } else {
-      registra(p, CodiceErrore::kSegnaleSenzaCodice, s);
+      registra(p, o, CodiceErrore::kSegnaleSenzaCodice, s);
     }
   }
 }
 
 // One code in the first free cell of c - distanza, c - distanza - 1,
 // c - distanza - 2.
-void gruppo_prima_dell_inizio(Pacchetto& p, long c, long distanza) {
+void gruppo_prima_dell_inizio(Pacchetto& p, Osservatore* o, long c, long distanza) {
   for (long k = c - distanza; k >= c - distanza - 2; --k) {
     if (p.percorso[k].libera()) {
       metti_codice(p.percorso[k]);
       return;
     }
   }
-  registra(p, CodiceErrore::kInizioSenzaCodice, c);
+  registra(p, o, CodiceErrore::kInizioSenzaCodice, c);
 }
 
 // Walks from the start cell c to the slow-down's end cell, placing a code on
@@ -68,7 +74,8 @@ void gruppo_prima_dell_inizio(Pacchetto& p, long c, long distanza) {
 // and end share a cell does not have; the walk is bounded by the array's
 // last cell: reaching it without an end cell ends the walk with no end cell,
 // and a cell beyond the array is never a candidate for a code.
-std::optional<long> codici_lungo_il_rallentamento(Pacchetto& p, long c, long ultimo) {
+std::optional<long> codici_lungo_il_rallentamento(Pacchetto& p, Osservatore* o, long c,
+                                                  long ultimo) {
   int n = 0;
   long k = c;
   for (;;) {
@@ -85,7 +92,7 @@ std::optional<long> codici_lungo_il_rallentamento(Pacchetto& p, long c, long ult
         metti_codice(p.percorso[k + 1]);
         n = -1;
       } else {
-        registra(p, CodiceErrore::kRallentamentoSenzaCodice,
+        registra(p, o, CodiceErrore::kRallentamentoSenzaCodice,
                  k);  // n stays past 8: no further code along this slow-down
       }
     }
@@ -96,7 +103,7 @@ std::optional<long> codici_lungo_il_rallentamento(Pacchetto& p, long c, long ult
 
 // A code in front of the first signal within 12 cells from the end cell e;
 // the window stops at the array's last cell.
-void codice_dopo_la_fine(Pacchetto& p, long e, long ultimo) {
+void codice_dopo_la_fine(Pacchetto& p, Osservatore* o, long e, long ultimo) {
   const long fine_finestra = std::min(e + kCelleDopoFine, ultimo);
   for (long g = e; g <= fine_finestra; ++g) {
     if (p.percorso[g].genere != kSegnale) continue;
@@ -106,38 +113,38 @@ void codice_dopo_la_fine(Pacchetto& p, long e, long ultimo) {
       } else if (p.percorso[g - 2].libera()) {
         metti_codice(p.percorso[g - 2]);
       } else {
-        registra(p, CodiceErrore::kRallentamentoSenzaCodice, e);
+        registra(p, o, CodiceErrore::kRallentamentoSenzaCodice, e);
       }
     }
     return;
   }
 }
 
-void codici_del_rallentamento(Pacchetto& p, long c, long ultimo) {
-  if (c > 7) gruppo_prima_dell_inizio(p, c, 5);
-  if (c > 13) gruppo_prima_dell_inizio(p, c, 11);
-  if (c > 20) gruppo_prima_dell_inizio(p, c, 18);
+void codici_del_rallentamento(Pacchetto& p, Osservatore* o, long c, long ultimo) {
+  if (c > 7) gruppo_prima_dell_inizio(p, o, c, 5);
+  if (c > 13) gruppo_prima_dell_inizio(p, o, c, 11);
+  if (c > 20) gruppo_prima_dell_inizio(p, o, c, 18);
   // A slow-down at 110 km/h or more has no walk and so no end cell of its
   // own: the search for the first signal after it is skipped too, rather
   // than made from an end cell that belongs to another slow-down.
   if (p.percorso[c].dato1 >= kVelocitaSenzaCodici) return;
   // Without an end cell (the walk reached the array's last cell) there is
   // no "after" to search.
-  if (const auto e = codici_lungo_il_rallentamento(p, c, ultimo)) {
-    codice_dopo_la_fine(p, *e, ultimo);
+  if (const auto e = codici_lungo_il_rallentamento(p, o, c, ultimo)) {
+    codice_dopo_la_fine(p, o, *e, ultimo);
   }
 }
 
 }  // namespace
 
-void passata_codici(Pacchetto& p) {
+void passata_codici(Pacchetto& p, Osservatore* o) {
   // The first use of the cells: when the reader stopped before creating
   // them this is the failure that ends the run.
   if (p.percorso.vuoto()) throw Guasto::indice_fuori_intervallo();
   const long ultimo = p.percorso.ultimo();
   for (long c = 1; c <= ultimo - 2; ++c) {
-    if (p.percorso[c].genere == kAvvisoRallentamento) segnali_prima_dell_avviso(p, c);
-    if (p.percorso[c].genere == kInizioRallentamento) codici_del_rallentamento(p, c, ultimo);
+    if (p.percorso[c].genere == kAvvisoRallentamento) segnali_prima_dell_avviso(p, o, c);
+    if (p.percorso[c].genere == kInizioRallentamento) codici_del_rallentamento(p, o, c, ultimo);
   }
 }
 

@@ -11,12 +11,15 @@
 
 namespace progetto1 {
 
+class Osservatore;
+
 // The smaller of the two, the first on a tie.
 constexpr std::int32_t minimo(std::int32_t x, std::int32_t y) { return x > y ? y : x; }
 
 // Visits cells 1 to the upper index - 2 in order; later cells see what
 // earlier ones placed. A package whose reader never created the cells fails
-// here with failure 9.
-void passata_codici(Pacchetto& p);
+// here with failure 9. With an observer (a check) the codes go to it and
+// the register is left alone.
+void passata_codici(Pacchetto& p, Osservatore* o = nullptr);
 
 }  // namespace progetto1

@@ -1,0 +1,58 @@
+// What a check of the description texts hears from the readers. The package
+// reads without an observer: it records the first fault and stops. With one,
+// every fault is told to the observer instead of the register, and reading
+// goes on with the next record; the readers also tell it where they drop,
+// overwrite, reorder, round, clamp or truncate what a text says. The words
+// for all of it belong to the tool.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "compiler/memorizza_dati.h"
+#include "model/codici_errore.h"
+
+namespace progetto1 {
+
+// What the package accepts without a code, but an author would not mean.
+enum class Avviso {
+  kChiaveSconosciuta,       // a word field that no keyword test matches
+  kChiaveAmbigua,           // a field that more than one keyword test matches
+  kValoreInPiu,             // a field left over after a record's values
+  kChiaveConTrattino,       // a word field passed over for its hyphen-minus
+  kFuoriSezione,            // a general record after the general section, or the reverse
+  kLunghezzaRipetuta,       // a second length line: the track is made again, empty
+  kCurvaPiuCifre,           // a curve keyword with more than one grade digit
+  kFuoriGriglia,            // a position that rounds to another cell than the one it lies in
+  kFuoriOrdine,             // a record behind the one before it, where order matters
+  kOltreLaLinea,            // a position beyond the line's declared length
+  kVelocitaFuoriPasso,      // a speed that is not a multiple of the speed step
+  kTestoLungo,              // a text longer than the documents' columns
+  kCarattereNonCp1252,      // bytes that are no Windows-1252 character, or UTF-8
+  kRallentamentoSenzaFine,  // a slow-down whose end falls in its start cell
+  kOrarioIndietro,          // a station time before the previous station's
+  kPendenzaTroncata,        // a gradient that its byte cannot hold
+  kMarcaSostituita,         // a sign or signal placed on a mountain marker
+  kTempoAlzato,             // a signal time of 1 to 100, raised to 101
+  kMontagnaUnita,           // a mountain stretch turned into kind 3 by the one before
+  kRegistroResiduo,         // the package would stop the train text here on a line code
+};
+
+struct Luogo {
+  Traccia::Testo testo = Traccia::Testo::kNessuno;
+  long riga = 0;
+  long colonna = 0;
+};
+
+class Osservatore {
+ public:
+  virtual ~Osservatore() = default;
+  // A code that the package would record; luogo has no text for the
+  // signal-code pass and the finishing stage, which work on cells.
+  virtual void errore(CodiceErrore codice, std::int32_t posizione, const Luogo& luogo) = 0;
+  virtual void avviso(Avviso a, const Luogo& luogo, const std::string& dettaglio) = 0;
+  // A record that took a cell, so that codes found on cells can name it.
+  virtual void record(const Luogo& luogo, std::int32_t cella) = 0;
+};
+
+}  // namespace progetto1
