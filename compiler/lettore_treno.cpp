@@ -83,8 +83,10 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
   s.testo = c.leggi_testo();
   if (l.verifica()) {
     l.avvisi_testo(s.testo, 18, kNomeStazione);
-    if (numero > 1 && s.valore4 < p.stazioni[numero - 1].valore4) {
-      l.avviso(Avviso::kOrarioIndietro, 15);
+    // A time of 0 is a station without a time (the train passes it).
+    if (s.valore4 != 0) {
+      if (s.valore4 < l.ultimo_orario) l.avviso(Avviso::kOrarioIndietro, 15);
+      l.ultimo_orario = s.valore4;
     }
   }
 

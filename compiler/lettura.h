@@ -75,8 +75,9 @@ struct Lettura {
 
   // A check only.
   long riga_ultimo_record = 0;
-  bool stazioni_chiuse = false;  // the station table is full
-  Luogo luogo_progressive;       // the first chainage value not a multiple of 50
+  bool stazioni_chiuse = false;    // the station table is full
+  std::int32_t ultimo_orario = 0;  // of the last station with a time
+  Luogo luogo_progressive;         // the first chainage value not a multiple of 50
   // The line to report for a failure caught by the reader's handler.
   long riga_guasto() const;
   long colonna_guasto() const;

@@ -21,10 +21,17 @@ test=(
   clang libclang-rt-14-dev llvm    # fuzzing with libFuzzer; llvm-symbolizer names a fault's frames
   clang-format                     # formatting
 )
+# The SARIF validator of the tests comes from npm (package.json at the root);
+# Debian's Node only where no npm is installed already.
+test_npm=(nodejs npm)
 
-case "${1:-test}" in
+gruppo=${1:-test}
+case "$gruppo" in
   pacchetto) pacchetti=("${pacchetto[@]}") ;;
-  test) pacchetti=("${test[@]}") ;;
+  test)
+    pacchetti=("${test[@]}")
+    if ! command -v npm > /dev/null; then pacchetti+=("${test_npm[@]}"); fi
+    ;;
   *)
     echo "uso: $0 [pacchetto|test]" >&2
     exit 2
@@ -37,11 +44,22 @@ for p in "${pacchetti[@]}"; do
     mancanti+=("$p")
   fi
 done
-if [ ${#mancanti[@]} -eq 0 ]; then
-  exit 0
+if [ ${#mancanti[@]} -gt 0 ]; then
+  echo "Installazione: ${mancanti[*]}"
+  sudo_=""
+  if [ "$(id -u)" -ne 0 ]; then sudo_=sudo; fi
+  $sudo_ apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y --no-install-recommends "${mancanti[@]}"
 fi
-echo "Installazione: ${mancanti[*]}"
-sudo_=""
-if [ "$(id -u)" -ne 0 ]; then sudo_=sudo; fi
-$sudo_ apt-get update
-DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y --no-install-recommends "${mancanti[@]}"
+
+# The npm packages of the tests, as package-lock.json pins them.
+if [ "$gruppo" = test ]; then
+  radice=$(cd "$(dirname "$0")/.." && pwd)
+  if [ ! -d "$radice/node_modules" ] || [ "$radice/package-lock.json" -nt "$radice/node_modules" ]; then
+    echo "npm ci: ${radice}/package-lock.json"
+    (cd "$radice" && npm ci --no-audit --no-fund)
+    touch "$radice/node_modules"
+  fi
+  # npm does not always keep the validator's own executable bit.
+  chmod +x "$radice"/node_modules/@microsoft/sarif-multitool-linux/Sarif.Multitool 2> /dev/null || true
+fi

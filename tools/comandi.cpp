@@ -16,6 +16,7 @@
 #include "tools/percorsi.h"
 #include "tools/scarico.h"
 #include "tools/scrittura.h"
+#include "tools/verifica.h"
 
 namespace progetto1::strumento {
 
@@ -53,11 +54,11 @@ Stato d'uscita:
      ("no-track"), oppure un altro guasto della finitura ("guasto")
 
 Senza --json gli errori vanno sullo standard error nella forma
-FILE:RIGA: errore CODICE: descrizione, seguita dalla riga del testo e dalla
-posizione in metri con la sua cella (solo per i codici che ne registrano una).
-Con --diagnostics msvc il luogo è scritto FILE(RIGA): come lo leggono Visual
-Studio e gli editor di Windows; su Windows è la forma predefinita, altrove
-lo è gcc.
+FILE:RIGA:COLONNA: errore CODICE: descrizione, seguita dalla riga del testo,
+da un segno ^ sotto la colonna e dalla posizione in metri con la sua cella
+(solo per i codici che ne registrano una). Con --diagnostics msvc il luogo è
+scritto FILE(RIGA,COLONNA): come lo leggono Visual Studio e gli editor di
+Windows; su Windows è la forma predefinita, altrove lo è gcc.
 Con --json l'uscita standard contiene un solo oggetto JSON:
   {"codice_errore": N, "posizione_errore": N,
    "fatal": null | "1250" | "1251" | "no-track" | "guasto", "files": [...]}
@@ -106,7 +107,7 @@ std::string messaggio_uso(const CLI::ParseError& e) {
   const std::string m = e.what();
   const std::string richiesto = " is required";
   if (m == "A subcommand is required")
-    return "serve un sottocomando: compile, texts, dump, map o decompile";
+    return "serve un sottocomando: compile, check, texts, dump, map o decompile";
   if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr && finisce_con(m, richiesto)) {
     return "manca l'opzione obbligatoria " + m.substr(0, m.size() - richiesto.size());
   }
@@ -236,6 +237,63 @@ int esegui_compile(const OpzioniCompile& o, std::ostream& out, std::ostream& err
   }
   if (esito.fatale != Fatale::kNessuno) return kUscitaFatale;
   return esito.codice_errore == 0 ? kUscitaPulita : kUscitaCodice;
+}
+
+const char* const kPiedeCheck = R"(
+Legge i due testi con i lettori del pacchetto, ma dove il pacchetto registra
+un codice e smette di leggere la verifica lo segnala e riprende dal record
+seguente; poi esegue la passata dei punti codice e i controlli 1250 e 1251.
+Ogni codice che il pacchetto registrerebbe è un errore; ogni punto in cui il
+pacchetto scarta, sovrascrive, riordina, arrotonda o tronca quello che il
+testo dice è un avviso. Dove riprendere non ha senso la verifica si ferma:
+senza "[generale]" nel testo della linea, con una lunghezza oltre 1000000 m,
+o senza le celle del percorso (un record o un numero illeggibile prima della
+riga della lunghezza).
+
+Forme:
+  text   FILE:RIGA:COLONNA: errore|avviso: messaggio [ID], poi la riga del
+         testo e un segno ^ sotto la colonna (sullo standard error)
+  json   {"diagnostics": [{"file", "line", "column", "severity", "id",
+         "code", "message"}], "summary": {"errors": N, "warnings": N}}
+  sarif  SARIF 2.1.0, una regola per codice e per avviso
+json e sarif vanno sull'uscita standard. "code" è il codice d'errore del
+pacchetto, null per un avviso; "line" e "column" sono null quando la
+diagnostica riguarda il file intero.
+
+Stato d'uscita:
+  0  nessun errore (avvisi ammessi)
+  1  almeno un errore (o un avviso, con --werror)
+  2  uso sbagliato, oppure un file che non si può leggere
+)";
+
+struct OpzioniCheck {
+  std::string linea, treno, nome = kNomeLinea, numero = kNumeroTreno, forma = "text";
+  bool werror = false;
+  FormaLuogo luogo = FormaLuogo::kCompilatore;
+};
+
+int esegui_check(const OpzioniCheck& o, std::ostream& out, std::ostream& err) {
+  Pacchetto p;
+  if (!nomi_pacchetto(o.nome, o.numero, p, err)) return kUscitaUso;
+  std::string testo_linea, testo_treno;
+  try {
+    testo_linea = leggi_file(percorso(o.linea), "il testo della linea");
+    testo_treno = leggi_file(percorso(o.treno), "il testo del treno");
+  } catch (const ErroreFile& e) {
+    err << "scenario: " << e.what() << "\n";
+    return kUscitaUso;
+  }
+  const EsitoVerifica esito =
+      verifica(testo_linea, testo_treno, p.nome_linea, p.numero_treno, o.linea, o.treno);
+  if (o.forma == "json") {
+    out << json_verifica(esito);
+  } else if (o.forma == "sarif") {
+    out << sarif_verifica(esito);
+  } else {
+    err << testo_verifica(esito, o.luogo);
+  }
+  if (esito.errori() > 0 || (o.werror && esito.avvisi() > 0)) return kUscitaCodice;
+  return kUscitaPulita;
 }
 
 int esegui_texts(const fs::path& uscita, std::ostream& out, std::ostream& err,
@@ -503,16 +561,39 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
   c->add_flag("--no-plan", oc.senza_piano,
               "senza piano della linea (argomento 0 della finitura, niente _linea.dat)");
   c->add_flag("--json", oc.json, "esito come un oggetto JSON sull'uscita standard");
+  const auto opzione_luogo = [](CLI::App* sotto, std::string& scelta) {
+    sotto
+        ->add_option("--diagnostics", scelta,
+                     "forma del luogo: gcc FILE:RIGA:COLONNA: o msvc FILE(RIGA,COLONNA):")
+        ->check(CLI::Validator(
+            [](const std::string& valore) {
+              return valore == "gcc" || valore == "msvc" ? std::string() : "deve essere gcc o msvc";
+            },
+            ""))
+        ->type_name("gcc|msvc");
+  };
   std::string luogo_scelto;
-  c->add_option("--diagnostics", luogo_scelto,
-                "forma del luogo negli errori: gcc FILE:RIGA: o msvc FILE(RIGA):")
-      ->check(CLI::Validator(
-          [](const std::string& v) {
-            return v == "gcc" || v == "msvc" ? std::string() : "deve essere gcc o msvc";
-          },
-          ""))
-      ->type_name("gcc|msvc");
+  opzione_luogo(c, luogo_scelto);
   c->footer(kPiedeCompile);
+
+  OpzioniCheck ov;
+  CLI::App* v = sottocomando(
+      app, "check",
+      "Verifica un testo della linea e uno del treno: tutti gli errori in una volta, e un\n"
+      "avviso dove il pacchetto cambierebbe in silenzio quello che il testo dice");
+  v->add_option("--line", ov.linea, "testo della linea")->required()->type_name("TESTO_LINEA");
+  v->add_option("--train", ov.treno, "testo del treno")->required()->type_name("TESTO_TRENO");
+  v->add_option("--name", ov.nome, "nome della linea (di solito: Corsanta)")
+      ->type_name("NOME_LINEA");
+  v->add_option("--number", ov.numero, "numero del treno (di solito: 7402)")
+      ->type_name("NUMERO_TRENO");
+  v->add_option("--format", ov.forma, "forma delle diagnostiche")
+      ->check(CLI::IsMember({"text", "json", "sarif"}))
+      ->type_name("text|json|sarif");
+  v->add_flag("--werror", ov.werror, "anche gli avvisi danno lo stato 1");
+  std::string luogo_scelto_check;
+  opzione_luogo(v, luogo_scelto_check);
+  v->footer(kPiedeCheck);
 
   std::string uscita_testi;
   CLI::App* t = sottocomando(
@@ -564,11 +645,18 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
     return kUscitaUso;
   }
 
+  const auto forma_luogo = [luogo](const std::string& scelta) {
+    return scelta.empty()     ? luogo
+           : scelta == "msvc" ? FormaLuogo::kVisualStudio
+                              : FormaLuogo::kCompilatore;
+  };
   if (c->parsed()) {
-    oc.luogo = luogo_scelto.empty()     ? luogo
-               : luogo_scelto == "msvc" ? FormaLuogo::kVisualStudio
-                                        : FormaLuogo::kCompilatore;
+    oc.luogo = forma_luogo(luogo_scelto);
     return esegui_compile(oc, out, err, sistema);
+  }
+  if (v->parsed()) {
+    ov.luogo = forma_luogo(luogo_scelto_check);
+    return esegui_check(ov, out, err);
   }
   if (t->parsed()) return esegui_texts(percorso(uscita_testi), out, err, sistema);
   if (d->parsed()) return esegui_dump(da_scaricare, json_dump, out, err);

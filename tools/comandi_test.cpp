@@ -67,7 +67,7 @@ TEST_F(Strumento, ErroriDUsoStato2) {
   EXPECT_TRUE(contenuto(uscita_).empty());
 
   EXPECT_EQ(esegui({}).err,
-            "scenario: serve un sottocomando: compile, texts, dump, map o decompile\n"
+            "scenario: serve un sottocomando: compile, check, texts, dump, map o decompile\n"
             "Usa --help per l'aiuto.\n");
   EXPECT_EQ(esegui({"compile", "--line", linea_.string()}).err,
             "scenario: manca l'opzione obbligatoria --train\nUsa --help per l'aiuto.\n");
@@ -148,8 +148,8 @@ TEST_F(Strumento, CompilePulitoSenzaJson) {
 // --diagnostics chooses.
 TEST_F(Strumento, FormaDelLuogoPredefinitaOScelta) {
   testi(prova::linea_prova(), prova::treno_segnale_doppio());
-  const std::string gcc = treno_.string() + ":17: errore 16: ";
-  const std::string msvc = treno_.string() + "(17): errore 16: ";
+  const std::string gcc = treno_.string() + ":17:1: errore 16: ";
+  const std::string msvc = treno_.string() + "(17,1): errore 16: ";
   struct Caso {
     FormaLuogo predefinita;
     const char* scelta;

@@ -13,9 +13,9 @@ namespace {
 
 const char* const kNessunFile = "nessun file scritto";
 
-std::string intestazione(const std::string& file, long riga, const std::string& resto,
+std::string intestazione(const std::string& file, long riga, long colonna, const std::string& resto,
                          FormaLuogo forma) {
-  std::string s = testo_luogo(file, riga, 0, forma);
+  std::string s = testo_luogo(file, riga, colonna, forma);
   s += ' ';
   s += resto;
   s += '\n';
@@ -34,12 +34,14 @@ std::string diagnosi_registro(const EsitoCompilazione& e, const std::string& fil
   const bool da_passata = v != nullptr && v->origine == Origine::kPassata;
   std::string file = v != nullptr && v->origine != Origine::kLinea ? file_treno : file_linea;
   long riga = 0;
+  long colonna = 0;
   std::string testo_riga;
   // The trace tells where the reader recorded its code; the signal-code pass
   // runs after the reader and leaves no trace of its own.
   if (!da_passata && e.traccia.testo != Traccia::Testo::kNessuno) {
     file = e.traccia.testo == Traccia::Testo::kLinea ? file_linea : file_treno;
     riga = e.traccia.riga;
+    colonna = e.traccia.colonna;
     testo_riga = e.traccia.testo_riga;
   }
   if (!da_passata && e.traccia.causa.has_value()) {
@@ -48,23 +50,23 @@ std::string diagnosi_registro(const EsitoCompilazione& e, const std::string& fil
     const Traccia::Causa& causa = *e.traccia.causa;
     const std::string file_causa = causa.testo == Traccia::Testo::kTreno ? file_treno : file_linea;
     std::string s = intestazione(
-        file_causa, causa.riga,
+        file_causa, causa.riga, causa.colonna,
         "errore " + std::to_string(e.codice_errore) + ": " + frase_di(e.codice_errore), forma);
-    if (!causa.testo_riga.empty()) s += "    " + da_cp1252(causa.testo_riga) + "\n";
+    s += riga_con_segno(da_cp1252(causa.testo_riga), causa.colonna);
     s += "    " + testo_posizione(e.codice_errore, causa.posizione) + "\n";
-    s += intestazione(file, riga,
+    s += intestazione(file, riga, colonna,
                       "nota: con il codice " + std::to_string(e.codice_errore) +
                           " ancora registrato la lettura del treno si è fermata "
                           "qui (posizione registrata " +
                           std::to_string(e.posizione_errore) + " m)",
                       forma);
-    if (!testo_riga.empty()) s += "    " + da_cp1252(testo_riga) + "\n";
+    s += riga_con_segno(da_cp1252(testo_riga), colonna);
     return s;
   }
   std::string s = intestazione(
-      file, riga, "errore " + std::to_string(e.codice_errore) + ": " + frase_di(e.codice_errore),
-      forma);
-  if (!testo_riga.empty()) s += "    " + da_cp1252(testo_riga) + "\n";
+      file, riga, colonna,
+      "errore " + std::to_string(e.codice_errore) + ": " + frase_di(e.codice_errore), forma);
+  s += riga_con_segno(da_cp1252(testo_riga), colonna);
   const std::string posizione = testo_posizione(e.codice_errore, e.posizione_errore);
   if (!posizione.empty()) s += "    " + posizione + "\n";
   return s;
@@ -83,6 +85,22 @@ bool cella1_dalla_linea(const cella& c) {
 }
 
 }  // namespace
+
+std::string riga_con_segno(const std::string& testo_riga, long colonna) {
+  if (testo_riga.empty()) return "";
+  std::string s = "    " + testo_riga + "\n";
+  if (colonna <= 0) return s;
+  s += "    ";
+  long carattere = 1;
+  for (std::size_t i = 0; i < testo_riga.size() && carattere < colonna; ++i) {
+    const char c = testo_riga[i];
+    if ((static_cast<unsigned char>(c) & 0xC0) == 0x80) continue;  // inside a UTF-8 character
+    s += c == '\t' ? '\t' : ' ';
+    ++carattere;
+  }
+  s += "^\n";
+  return s;
+}
 
 std::string testo_posizione(std::int32_t codice, std::int32_t posizione) {
   const VoceErrore* v = voce_errore(codice);
@@ -137,7 +155,7 @@ std::string diagnosi(const EsitoCompilazione& e, const std::string& file_linea,
       const std::string& file =
           in_cella && !cella1_dalla_linea(*e.cella1) ? file_treno : file_linea;
       s += intestazione(
-          file, 0,
+          file, 0, 0,
           "errore " + testo_codice(codice) + ": " + voce_errore(codice).frase + "; " + kNessunFile,
           forma);
       if (in_cella) s += "    " + descrivi_cella1(*e.cella1) + "\n";
@@ -150,7 +168,7 @@ std::string diagnosi(const EsitoCompilazione& e, const std::string& file_linea,
       break;
     }
     case Fatale::kSenzaPercorso:
-      s += intestazione(file_linea, 0,
+      s += intestazione(file_linea, 0, 0,
                         std::string("errore: la lettura del testo della linea si è fermata prima "
                                     "di \"lunghezza percorso\", quindi non esiste nessuna cella "
                                     "del percorso; ") +
@@ -158,7 +176,7 @@ std::string diagnosi(const EsitoCompilazione& e, const std::string& file_linea,
                         forma);
       break;
     case Fatale::kGuasto:
-      s += intestazione(file_linea, 0,
+      s += intestazione(file_linea, 0, 0,
                         "errore: guasto " + e.guasto + " durante la finitura; " + kNessunFile,
                         forma);
       break;

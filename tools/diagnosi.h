@@ -1,6 +1,7 @@
 // The error register turned into words for the author, in a form editors
-// read so that they can jump to the record: "FILE:LINE: errore CODE: ...",
-// then the record's line, then the position with its cell.
+// read so that they can jump to the record: "FILE:LINE:COLUMN: errore CODE:
+// ..." (or the Visual Studio form), then the record's line with a caret under
+// the column, then the position with its cell.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +20,10 @@ enum class FormaLuogo { kCompilatore, kVisualStudio };
 
 // The place with its closing colon; a line or column of 0 is left out.
 std::string testo_luogo(const std::string& file, long riga, long colonna, FormaLuogo forma);
+
+// The source line (UTF-8) indented, then a caret under the column (counted in
+// characters; a tab above stays a tab below); empty without a line.
+std::string riga_con_segno(const std::string& testo_riga, long colonna);
 
 // "posizione 30400 m, cella 609" for a code that records a position; empty
 // otherwise.

@@ -65,10 +65,12 @@ TEST(Diagnosi, CodiceDelLettoreConLaSuaRiga) {
   EsitoCompilazione e = esito_con(16, 2500);
   e.traccia.testo = Traccia::Testo::kTreno;
   e.traccia.riga = 17;
+  e.traccia.colonna = 1;
   e.traccia.testo_riga = "segnale,    2500,   2, 2, 3,  1, 0,    0,  0,0,0, 0";
   EXPECT_EQ(diagnosi(e, "testi/linea.txt", "testi/treno.txt"),
-            "testi/treno.txt:17: errore 16: la cella del segnale è già occupata\n"
+            "testi/treno.txt:17:1: errore 16: la cella del segnale è già occupata\n"
             "    segnale,    2500,   2, 2, 3,  1, 0,    0,  0,0,0, 0\n"
+            "    ^\n"
             "    posizione 2500 m, cella 51\n");
 }
 
@@ -76,20 +78,24 @@ TEST(Diagnosi, CodiceSenzaPosizioneNonMostraLaPosizioneVecchia) {
   EsitoCompilazione e = esito_con(3, 2500);
   e.traccia.testo = Traccia::Testo::kLinea;
   e.traccia.riga = 9;
-  e.traccia.testo_riga = "ripetizione segnali 4 codici,    30    ,0";
+  e.traccia.colonna = 3;
+  e.traccia.testo_riga = "  ripetizione segnali 4 codici,    30    ,0";
   EXPECT_EQ(diagnosi(e, "l.txt", "t.txt"),
-            "l.txt:9: errore 3: il primo valore della ripetizione segnali non è multiplo di 50\n"
-            "    ripetizione segnali 4 codici,    30    ,0\n");
+            "l.txt:9:3: errore 3: il primo valore della ripetizione segnali non è multiplo di 50\n"
+            "      ripetizione segnali 4 codici,    30    ,0\n"
+            "      ^\n");
 }
 
 TEST(Diagnosi, RigaInWindows1252MostrataInUtf8) {
   EsitoCompilazione e = esito_con(8, 3260);
   e.traccia.testo = Traccia::Testo::kTreno;
   e.traccia.riga = 4;
+  e.traccia.colonna = 1;
   e.traccia.testo_riga = "stazione,    3260,  4,  300, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, Citt\xE0";
   EXPECT_EQ(diagnosi(e, "l.txt", "t.txt"),
-            "t.txt:4: errore 8: la posizione della stazione non è multipla di 50\n"
+            "t.txt:4:1: errore 8: la posizione della stazione non è multipla di 50\n"
             "    stazione,    3260,  4,  300, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, Citt\xC3\xA0\n"
+            "    ^\n"
             "    posizione 3260 m, cella 66\n");
 }
 
@@ -110,21 +116,40 @@ EsitoCompilazione esito_codice15() {
   EsitoCompilazione e = esito_con(15, 2500);
   e.traccia.testo = Traccia::Testo::kTreno;
   e.traccia.riga = 16;
+  e.traccia.colonna = 1;
   e.traccia.testo_riga = "segnale,    2500,   1, 4, 1,  0, 0,    0,  0,0,0, 0";
-  e.traccia.causa = Traccia::Causa{Traccia::Testo::kLinea, 15, "pendenza,   20000,   5", 20000};
+  e.traccia.causa = Traccia::Causa{Traccia::Testo::kLinea, 15, 1, "pendenza,   20000,   5", 20000};
   return e;
 }
 
 TEST(Diagnosi, Codice15DellaLineaPrimaDelSegnaleCheLoHaVisto) {
   const EsitoCompilazione e = esito_codice15();
   EXPECT_EQ(diagnosi(e, "l.txt", "t.txt"),
-            "l.txt:15: errore 15: la posizione è oltre la fine del percorso (più 100 m, 800 m per "
-            "una stazione, supera l'ultima cella)\n"
+            "l.txt:15:1: errore 15: la posizione è oltre la fine del percorso (più 100 m, 800 m "
+            "per una stazione, supera l'ultima cella)\n"
             "    pendenza,   20000,   5\n"
+            "    ^\n"
             "    posizione 20000 m, cella 401\n"
-            "t.txt:16: nota: con il codice 15 ancora registrato la lettura del treno si è fermata "
-            "qui (posizione registrata 2500 m)\n"
-            "    segnale,    2500,   1, 4, 1,  0, 0,    0,  0,0,0, 0\n");
+            "t.txt:16:1: nota: con il codice 15 ancora registrato la lettura del treno si è "
+            "fermata qui (posizione registrata 2500 m)\n"
+            "    segnale,    2500,   1, 4, 1,  0, 0,    0,  0,0,0, 0\n"
+            "    ^\n");
+}
+
+TEST(Diagnosi, SegnoSottoLaColonna) {
+  struct Caso {
+    const char* riga;
+    long colonna;
+    const char* atteso;
+  };
+  const Caso casi[] = {
+      {"pendenza,  abc,  4", 12, "    pendenza,  abc,  4\n               ^\n"},
+      {"\tpendenza, 7", 2, "    \tpendenza, 7\n    \t^\n"},          // a tab stays a tab
+      {"Citt\xC3\xA0, 5", 7, "    Citt\xC3\xA0, 5\n          ^\n"},  // one blank for "à"
+      {"pendenza, 7", 0, "    pendenza, 7\n"},                       // no column: no caret
+      {"", 3, ""},                                                   // no line: nothing
+  };
+  for (const Caso& c : casi) EXPECT_EQ(riga_con_segno(c.riga, c.colonna), c.atteso) << c.riga;
 }
 
 TEST(Diagnosi, LuogoNelleDueForme) {
@@ -138,6 +163,7 @@ TEST(Diagnosi, LuogoNelleDueForme) {
       {"testi/treno.txt", 17, 0, FormaLuogo::kCompilatore, "testi/treno.txt:17:"},
       {"testi/treno.txt", 17, 5, FormaLuogo::kCompilatore, "testi/treno.txt:17:5:"},
       {"testi/treno.txt", 0, 0, FormaLuogo::kCompilatore, "testi/treno.txt:"},
+      {"testi/treno.txt", 0, 7, FormaLuogo::kCompilatore, "testi/treno.txt:"},
       {"C:\\Dati utente\\treno.txt", 17, 0, FormaLuogo::kVisualStudio,
        "C:\\Dati utente\\treno.txt(17):"},
       {"C:\\Dati utente\\treno.txt", 17, 5, FormaLuogo::kVisualStudio,
@@ -154,13 +180,15 @@ TEST(Diagnosi, LuogoNelleDueForme) {
 TEST(Diagnosi, FormaVisualStudioInOgniRiga) {
   EsitoCompilazione e = esito_codice15();
   EXPECT_EQ(diagnosi(e, "C:\\testi\\l.txt", "t.txt", FormaLuogo::kVisualStudio),
-            "C:\\testi\\l.txt(15): errore 15: la posizione è oltre la fine del percorso (più "
+            "C:\\testi\\l.txt(15,1): errore 15: la posizione è oltre la fine del percorso (più "
             "100 m, 800 m per una stazione, supera l'ultima cella)\n"
             "    pendenza,   20000,   5\n"
+            "    ^\n"
             "    posizione 20000 m, cella 401\n"
-            "t.txt(16): nota: con il codice 15 ancora registrato la lettura del treno si è fermata "
-            "qui (posizione registrata 2500 m)\n"
-            "    segnale,    2500,   1, 4, 1,  0, 0,    0,  0,0,0, 0\n");
+            "t.txt(16,1): nota: con il codice 15 ancora registrato la lettura del treno si è "
+            "fermata qui (posizione registrata 2500 m)\n"
+            "    segnale,    2500,   1, 4, 1,  0, 0,    0,  0,0,0, 0\n"
+            "    ^\n");
   e.fatale = Fatale::kSenzaPercorso;
   e.codice_errore = 0;
   EXPECT_EQ(diagnosi(e, "l.txt", "t.txt", FormaLuogo::kVisualStudio).substr(0, 14),

@@ -68,8 +68,9 @@ TEST_F(Programma, SegnaleSuCellaOccupata) {
   const Esito d = compile(compile_args(false), programma());
   EXPECT_EQ(d.stato, 1);
   EXPECT_EQ(d.err, treno_.string() + ":" + std::to_string(prova::kRigaSegnale + 1) +
-                       ": errore 16: la cella del segnale è già occupata\n"
+                       ":1: errore 16: la cella del segnale è già occupata\n"
                        "    segnale,    2500,   2, 2, 3,  1, 0,    0,  0,0,0, 0\n"
+                       "    ^\n"
                        "    posizione 2500 m, cella 51\n");
 }
 
@@ -107,8 +108,9 @@ TEST_F(Programma, SenzaGeneraleNessunPercorso) {
   EXPECT_EQ(d.stato, 3);
   const std::string fine = std::to_string(prova::linea_senza_generale().size());
   EXPECT_EQ(d.err, linea_.string() + ":" + fine +
-                       ": errore 102: il testo della linea non contiene \"[generale]\"\n"
-                       "    [fine]\n" +
+                       ":1: errore 102: il testo della linea non contiene \"[generale]\"\n"
+                       "    [fine]\n"
+                       "    ^\n" +
                        linea_.string() +
                        ": errore: la lettura del testo della linea si è fermata prima di "
                        "\"lunghezza percorso\", quindi non esiste nessuna cella del percorso; "
