@@ -189,5 +189,32 @@ TEST(LettoreCampi, UnaRigaDopoUnCampoTraVirgolette) {
   EXPECT_EQ(l.riga_lettura(), 3);
 }
 
+TEST(LettoreCampi, ColonneDelleLettureDalSegno) {
+  LettoreCampi c("pendenza,  700,\t4\r\n  segnale, 9\n");
+  EXPECT_EQ(c.leggi_testo(), "pendenza");
+  EXPECT_EQ(c.colonna_lettura(), 1);
+  c.segna();
+  c.leggi_long();
+  c.leggi_long();
+  EXPECT_EQ(c.luogo_lettura(0).riga, 1);
+  EXPECT_EQ(c.luogo_lettura(0).colonna, 12);
+  EXPECT_EQ(c.luogo_lettura(1).colonna, 17);  // after a tab: one byte
+  EXPECT_EQ(c.leggi_testo(), "segnale");
+  EXPECT_EQ(c.riga_lettura(), 2);
+  EXPECT_EQ(c.colonna_lettura(), 3);
+}
+
+TEST(LettoreCampi, SaltaAllaRigaSenzaTornareIndietro) {
+  LettoreCampi c("a, 1, 2\r\nb, 3\nc\n");
+  EXPECT_EQ(c.leggi_testo(), "a");
+  c.salta_a_riga(2);
+  EXPECT_EQ(c.leggi_testo(), "b");
+  c.leggi_long();  // consumes the line end: already on line 3
+  c.salta_a_riga(3);
+  EXPECT_EQ(c.leggi_testo(), "c");
+  c.salta_a_riga(9);
+  EXPECT_TRUE(c.alla_fine());
+}
+
 }  // namespace
 }  // namespace progetto1

@@ -82,10 +82,10 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
   s.valore4 = somma(prodotto(somma(prodotto(ore, 60), minuti), 60), secondi);
   s.testo = c.leggi_testo();
   if (l.verifica()) {
-    l.avvisi_testo(s.testo, 18, kNomeStazione);
+    l.avvisi_testo(s.testo, 17, kNomeStazione);
     // A time of 0 is a station without a time (the train passes it).
     if (s.valore4 != 0) {
-      if (s.valore4 < l.ultimo_orario) l.avviso(Avviso::kOrarioIndietro, 15);
+      if (s.valore4 < l.ultimo_orario) l.avviso(Avviso::kOrarioIndietro, 14);
       l.ultimo_orario = s.valore4;
     }
   }
