@@ -256,7 +256,11 @@ void leggi_testo_treno(Lettura& l) {
           if (l.verifica()) continue;
           break;
         }
-        if (l.verifica()) l.avvisi_rallentamento(v[0], v[1], v[2]);
+        if (l.verifica()) {
+          l.avvisi_rallentamento(v[0], v[1], v[2]);
+          l.avviso_16(v[3], 4);
+          l.avviso_16(v[5], 6);
+        }
         const std::int32_t codice_prima = p.codice_errore;
         memo_rallentamento(p, v[0], v[1], v[2], v[3], v[4], v[5]);
         if (p.codice_errore > 0) {
@@ -275,6 +279,7 @@ void leggi_testo_treno(Lettura& l) {
           break;
         }
         cella& x = p.percorso[a_long(in_celle(pos))];
+        if (l.verifica()) l.avviso_16(w, 2);
         if (!x.libera()) {
           if (l.prosegui(CodiceErrore::kAbbattimentoOccupato, pos)) continue;
           l.chiudi_ed_elimina();

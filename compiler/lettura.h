@@ -13,6 +13,7 @@
 #include "compiler/memorizza_dati.h"
 #include "compiler/osservatore.h"
 #include "model/archivio.h"
+#include "model/numeri.h"
 #include "model/pacchetto.h"
 
 namespace progetto1 {
@@ -70,6 +71,10 @@ struct Lettura {
   void avviso_velocita(std::int32_t v, int valore) const;
   void avvisi_testo(const std::string& t, int valore, std::size_t massimo) const;
   void avviso_ordine(std::int32_t& ultima, std::int32_t pos) const;
+  // A value the placement stores into a 16-bit field of a cell.
+  void avviso_16(std::int32_t v, int valore) const {
+    if (basso16(v) != v) avviso(Avviso::kValoreTroncato, valore, std::to_string(v));
+  }
   void avvisi_segnale(std::int32_t pos, std::int32_t sx, std::int32_t tempo);
   void avvisi_rallentamento(std::int32_t x, std::int32_t v, std::int32_t lunghezza);
 

@@ -140,6 +140,7 @@ void Lettura::avvisi_segnale(std::int32_t pos, std::int32_t sx, std::int32_t tem
 
 void Lettura::avvisi_rallentamento(std::int32_t x, std::int32_t v, std::int32_t lunghezza) {
   avviso_velocita(v, 2);
+  avviso_16(v, 2);
   // The start is written after the end: in one cell the end is lost, and the
   // code pass walks on to the next slow-down's end.
   if (cella_di(x) == cella_di(somma(x, lunghezza))) avviso(Avviso::kRallentamentoSenzaFine, 3);

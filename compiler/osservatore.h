@@ -36,6 +36,7 @@ enum class Avviso {
   kTempoAlzato,             // a signal time of 1 to 100, raised to 101
   kMontagnaUnita,           // a mountain stretch turned into kind 3 by the one before
   kRegistroResiduo,         // the package would stop the train text here on a line code
+  kValoreTroncato,          // a value that its 16-bit cell field cannot hold
 };
 
 struct Luogo {

@@ -187,6 +187,19 @@ bool scrivi_o_avvisa(const fs::path& cartella, const std::vector<FileUscita>& fi
   return true;
 }
 
+// The two description texts an author gave; false after a message.
+bool leggi_testi(const fs::path& linea, const fs::path& treno, std::string& testo_linea,
+                 std::string& testo_treno, std::ostream& err) {
+  try {
+    testo_linea = leggi_file(linea, "il testo della linea");
+    testo_treno = leggi_file(treno, "il testo del treno");
+  } catch (const ErroreFile& e) {
+    err << "scenario: " << e.what() << "\n";
+    return false;
+  }
+  return true;
+}
+
 struct OpzioniCompile {
   std::string linea, treno, nome, numero, uscita;
   bool senza_piano = false;
@@ -203,13 +216,7 @@ int esegui_compile(const OpzioniCompile& o, std::ostream& out, std::ostream& err
   const fs::path treno = percorso(o.treno);
   if (!cartella_utilizzabile(uscita, err)) return kUscitaUso;
   std::string testo_linea, testo_treno;
-  try {
-    testo_linea = leggi_file(linea, "il testo della linea");
-    testo_treno = leggi_file(treno, "il testo del treno");
-  } catch (const ErroreFile& e) {
-    err << "scenario: " << e.what() << "\n";
-    return kUscitaUso;
-  }
+  if (!leggi_testi(linea, treno, testo_linea, testo_treno, err)) return kUscitaUso;
 
   const EsitoCompilazione esito =
       compila(testo_linea, testo_treno, p.nome_linea, p.numero_treno, !o.senza_piano);
@@ -276,11 +283,7 @@ int esegui_check(const OpzioniCheck& o, std::ostream& out, std::ostream& err) {
   Pacchetto p;
   if (!nomi_pacchetto(o.nome, o.numero, p, err)) return kUscitaUso;
   std::string testo_linea, testo_treno;
-  try {
-    testo_linea = leggi_file(percorso(o.linea), "il testo della linea");
-    testo_treno = leggi_file(percorso(o.treno), "il testo del treno");
-  } catch (const ErroreFile& e) {
-    err << "scenario: " << e.what() << "\n";
+  if (!leggi_testi(percorso(o.linea), percorso(o.treno), testo_linea, testo_treno, err)) {
     return kUscitaUso;
   }
   const EsitoVerifica esito =

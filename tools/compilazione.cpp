@@ -30,16 +30,21 @@ void ArchivioRegistrato::sostituisci(const std::string& nome, std::string_view b
   if (std::find(ordine.begin(), ordine.end(), nome) == ordine.end()) ordine.push_back(nome);
 }
 
+void carica_testi(Pacchetto& p, ArchivioMemoria& archivio, std::string_view testo_linea,
+                  std::string_view testo_treno, const std::string& nome_linea,
+                  const std::string& numero_treno) {
+  p.nome_linea = nome_linea;
+  p.numero_treno = numero_treno;
+  archivio.file[nome_testo_linea(p)] = std::string(testo_linea);
+  archivio.file[nome_testo_treno(p)] = std::string(testo_treno);
+}
+
 EsitoCompilazione compila(std::string_view testo_linea, std::string_view testo_treno,
                           const std::string& nome_linea, const std::string& numero_treno,
                           bool con_piano) {
   Pacchetto p;
-  p.nome_linea = nome_linea;
-  p.numero_treno = numero_treno;
-
   ArchivioRegistrato archivio;
-  archivio.file[nome_testo_linea(p)] = std::string(testo_linea);
-  archivio.file[nome_testo_treno(p)] = std::string(testo_treno);
+  carica_testi(p, archivio, testo_linea, testo_treno, nome_linea, numero_treno);
 
   EsitoCompilazione esito;
   AvvisiStrumento avvisi;

@@ -14,6 +14,7 @@
 #include "compiler/memorizza_dati.h"
 #include "model/archivio_memoria.h"
 #include "model/cella.h"
+#include "model/pacchetto.h"
 #include "model/stazione.h"
 
 namespace progetto1::strumento {
@@ -50,6 +51,12 @@ struct EsitoCompilazione {
   // The binary files in writing order; empty after a fatal end.
   std::vector<FileUscita> file;
 };
+
+// The names set in the package and the two texts put into the archive
+// under the names the package reads them by.
+void carica_testi(Pacchetto& p, ArchivioMemoria& archivio, std::string_view testo_linea,
+                  std::string_view testo_treno, const std::string& nome_linea,
+                  const std::string& numero_treno);
 
 // nome_linea and numero_treno as the package holds them (Windows-1252); the
 // texts as bytes. con_piano: the finishing stage's argument 1, else 0.

@@ -20,6 +20,7 @@
 #include "output/finitura.h"
 #include "output/passata_codici.h"
 #include "scenario/testi.h"
+#include "tools/compilazione.h"
 #include "tools/diagnosi.h"
 
 namespace progetto1::strumento {
@@ -82,6 +83,8 @@ constexpr VoceAvviso kAvvisi[] = {
     {Avviso::kRegistroResiduo, "registro-residuo",
      "con il codice 15 del testo della linea ancora registrato il pacchetto fermerebbe qui la "
      "lettura del treno"},
+    {Avviso::kValoreTroncato, "valore-troncato",
+     "valore che il suo campo di 16 bit non contiene: il pacchetto ne tiene i 16 bit bassi"},
 };
 
 const VoceAvviso& voce_avviso(Avviso a) {
@@ -115,6 +118,8 @@ std::string dettaglio_avviso(Avviso a, const std::string& d) {
       return "al carattere " + d;
     case Avviso::kMontagnaUnita:
       return "tipo " + d;
+    case Avviso::kValoreTroncato:
+      return d;
     default:
       return "";
   }
@@ -231,11 +236,8 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
                        const std::string& nome_linea, const std::string& numero_treno,
                        const std::string& file_linea, const std::string& file_treno) {
   Pacchetto p;
-  p.nome_linea = nome_linea;
-  p.numero_treno = numero_treno;
   ArchivioMemoria archivio;
-  archivio.file[nome_testo_linea(p)] = std::string(testo_linea);
-  archivio.file[nome_testo_treno(p)] = std::string(testo_treno);
+  carica_testi(p, archivio, testo_linea, testo_treno, nome_linea, numero_treno);
 
   // The finishing stage's order, with the plan, without the files.
   Raccolta r;
