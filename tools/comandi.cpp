@@ -592,7 +592,7 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
       ->type_name("NUMERO_TRENO");
   v->add_option("--format", ov.forma, "forma delle diagnostiche")
       ->check(CLI::IsMember({"text", "json", "sarif"}))
-      ->type_name("text|json|sarif");
+      ->type_name("FORMA");
   v->add_flag("--werror", ov.werror, "anche gli avvisi danno lo stato 1");
   std::string luogo_scelto_check;
   opzione_luogo(v, luogo_scelto_check);
