@@ -168,6 +168,20 @@ long LettoreCampi::righe() const {
   return n;
 }
 
+std::vector<std::string_view> LettoreCampi::tutte_le_righe() const {
+  std::vector<std::string_view> righe;
+  const std::string_view t = testo_;
+  std::size_t i = 0;
+  while (i < t.size()) {
+    std::size_t fine = i;
+    while (fine < t.size() && !fine_riga(t[fine])) ++fine;
+    righe.push_back(t.substr(i, fine - i));
+    if (fine < t.size() && t[fine] == '\r' && fine + 1 < t.size() && t[fine + 1] == '\n') ++fine;
+    i = fine + 1;
+  }
+  return righe;
+}
+
 std::string LettoreCampi::testo_riga(long n) const {
   if (n < 1) return {};
   std::size_t i = 0;

@@ -23,6 +23,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace progetto1 {
 
@@ -64,6 +66,8 @@ class LettoreCampi {
   long righe() const;
   // Line n (1-based) without its line end; empty when it does not exist.
   std::string testo_riga(long n) const;
+  // Every line without its line end, in one pass: element n - 1 is line n.
+  std::vector<std::string_view> tutte_le_righe() const;
 
  private:
   bool a_capo() const;

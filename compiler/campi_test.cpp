@@ -216,5 +216,14 @@ TEST(LettoreCampi, SaltaAllaRigaSenzaTornareIndietro) {
   EXPECT_TRUE(c.alla_fine());
 }
 
+TEST(LettoreCampi, TutteLeRigheComeUnaAllaVolta) {
+  for (const char* testo : {"a\r\n\r\nb\rc\nd", "a\n", "", "\r\n", "x,1\r\ny"}) {
+    const LettoreCampi c(testo);
+    const std::vector<std::string_view> righe = c.tutte_le_righe();
+    ASSERT_EQ(static_cast<long>(righe.size()), c.righe()) << testo;
+    for (long n = 1; n <= c.righe(); ++n) EXPECT_EQ(righe[n - 1], c.testo_riga(n)) << testo;
+  }
+}
+
 }  // namespace
 }  // namespace progetto1

@@ -250,9 +250,15 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
     memorizza_valori_pacchetto(p, avvisi, &r);
   }
 
-  const LettoreCampi righe_linea_(std::string{testo_linea});
-  const LettoreCampi righe_treno_(std::string{testo_treno});
+  const LettoreCampi campi_linea(std::string{testo_linea});
+  const LettoreCampi campi_treno(std::string{testo_treno});
+  const std::vector<std::string_view> righe_linea_ = campi_linea.tutte_le_righe();
+  const std::vector<std::string_view> righe_treno_ = campi_treno.tutte_le_righe();
+  const auto riga_di = [](const std::vector<std::string_view>& righe, long n) {
+    return n >= 1 && n <= static_cast<long>(righe.size()) ? righe[n - 1] : std::string_view();
+  };
   EsitoVerifica esito;
+  std::map<std::string, std::string> suggerimenti;
   for (const Evento& ev : r.eventi) {
     Luogo luogo = ev.luogo;
     if (ev.codice && luogo.testo == Traccia::Testo::kNessuno) {
@@ -267,8 +273,7 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
     d.file = linea ? file_linea : file_treno;
     d.riga = luogo.riga;
     d.colonna = luogo.colonna;
-    if (d.riga > 0)
-      d.testo_riga = da_cp1252((linea ? righe_linea_ : righe_treno_).testo_riga(d.riga));
+    if (d.riga > 0) d.testo_riga = da_cp1252(riga_di(linea ? righe_linea_ : righe_treno_, d.riga));
     if (ev.codice) {
       d.gravita = Gravita::kErrore;
       d.id = id_errore(*ev.codice);
@@ -283,7 +288,10 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
       d.messaggio = v.descrizione;
       std::string dettaglio = dettaglio_avviso(ev.avviso, ev.dettaglio);
       if (ev.avviso == Avviso::kChiaveSconosciuta) {
-        const std::string s = suggerimento(ev.dettaglio);
+        // A long text may repeat one wrong word many times.
+        auto [voce, nuova] = suggerimenti.try_emplace(ev.dettaglio);
+        if (nuova) voce->second = suggerimento(ev.dettaglio);
+        const std::string& s = voce->second;
         dettaglio = "\"" + da_cp1252(ev.dettaglio) + "\"";
         if (!s.empty()) dettaglio += "; forse \"" + s + "\"?";
       }
