@@ -263,7 +263,8 @@ Forme:
   json   {"diagnostics": [{"file", "line", "column", "severity", "id",
          "code", "message"}], "summary": {"errors": N, "warnings": N}}
   sarif  SARIF 2.1.0, una regola per codice e per avviso
-json e sarif vanno sull'uscita standard. "code" è il codice d'errore del
+Di ogni regola si mostrano al massimo 100 diagnostiche; le altre sono contate
+in una sola, senza riga. json e sarif vanno sull'uscita standard. "code" è il codice d'errore del
 pacchetto, null per un avviso; "line" e "column" sono null quando la
 diagnostica riguarda il file intero.
 

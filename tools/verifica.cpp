@@ -174,18 +174,41 @@ struct Evento {
   std::string dettaglio;
 };
 
+// A text can repeat one fault a million times: past this many of one rule
+// only their number is kept, told in one diagnostic after the others.
+constexpr long kMassimoPerRegola = 100;
+
 class Raccolta : public Osservatore {
  public:
   void errore(CodiceErrore codice, std::int32_t posizione, const Luogo& luogo) override {
-    eventi.push_back({codice, {}, posizione, luogo, {}});
+    if (tieni({codice, {}, posizione, luogo, {}}))
+      eventi.push_back({codice, {}, posizione, luogo, {}});
   }
   void avviso(Avviso a, const Luogo& luogo, const std::string& dettaglio) override {
-    eventi.push_back({std::nullopt, a, 0, luogo, dettaglio});
+    if (tieni({std::nullopt, a, 0, luogo, {}}))
+      eventi.push_back({std::nullopt, a, 0, luogo, dettaglio});
   }
+
+  struct Omesse {
+    Evento primo;  // the first one not kept
+    long quante = 0;
+  };
+  std::map<std::pair<std::int32_t, int>, Omesse> omesse;
   void record(const Luogo& luogo, std::int32_t cella) override { celle[cella] = luogo; }
 
   std::vector<Evento> eventi;
   std::map<std::int32_t, Luogo> celle;  // the last record that took each cell
+
+ private:
+  bool tieni(const Evento& ev) {
+    const std::pair<std::int32_t, int> regola{ev.codice ? numero(*ev.codice) : 0,
+                                              ev.codice ? -1 : static_cast<int>(ev.avviso)};
+    if (++contate[regola] <= kMassimoPerRegola) return true;
+    Omesse& o = omesse[regola];
+    if (o.quante++ == 0) o.primo = ev;
+    return false;
+  }
+  std::map<std::pair<std::int32_t, int>, long> contate;
 };
 
 // The record behind a code found on the cells: the signal or the slow-down
@@ -214,11 +237,20 @@ class AvvisiVerifica : public Avvisi {
 }  // namespace
 
 long EsitoVerifica::errori() const {
-  return std::count_if(diagnostiche.begin(), diagnostiche.end(),
-                       [](const Diagnostica& d) { return d.gravita == Gravita::kErrore; });
+  long n = 0;
+  for (const Diagnostica& d : diagnostiche) {
+    if (d.gravita == Gravita::kErrore) n += d.omesse > 0 ? d.omesse : 1;
+  }
+  return n;
 }
 
-long EsitoVerifica::avvisi() const { return static_cast<long>(diagnostiche.size()) - errori(); }
+long EsitoVerifica::avvisi() const {
+  long n = 0;
+  for (const Diagnostica& d : diagnostiche) {
+    if (d.gravita == Gravita::kAvviso) n += d.omesse > 0 ? d.omesse : 1;
+  }
+  return n;
+}
 
 const std::vector<Regola>& regole() {
   static const std::vector<Regola> r = [] {
@@ -297,6 +329,22 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
       }
       if (!dettaglio.empty()) d.messaggio += " (" + dettaglio + ")";
     }
+    esito.diagnostiche.push_back(std::move(d));
+  }
+  for (const auto& [regola, o] : r.omesse) {
+    const Evento& ev = o.primo;
+    Diagnostica d;
+    const bool linea = ev.luogo.testo == Traccia::Testo::kLinea ||
+                       (ev.luogo.testo == Traccia::Testo::kNessuno &&
+                        (!ev.codice || voce_errore(*ev.codice).origine != Origine::kTreno));
+    d.file = linea ? file_linea : file_treno;
+    d.gravita = ev.codice ? Gravita::kErrore : Gravita::kAvviso;
+    d.id = ev.codice ? id_errore(*ev.codice) : voce_avviso(ev.avviso).id;
+    d.codice = ev.codice ? std::optional<std::int32_t>(numero(*ev.codice)) : std::nullopt;
+    d.omesse = o.quante;
+    d.messaggio = "altre " + std::to_string(o.quante) + " diagnostiche " + d.id +
+                  " non mostrate (al massimo " + std::to_string(kMassimoPerRegola) +
+                  " per regola), la prima alla riga " + std::to_string(ev.luogo.riga);
     esito.diagnostiche.push_back(std::move(d));
   }
   // Line text first, then the train text, each in the order of its lines;

@@ -26,10 +26,12 @@ struct Diagnostica {
   std::optional<std::int32_t> codice;  // the package's error code; none for a warning
   std::string messaggio;               // Italian, UTF-8
   std::string testo_riga;              // the source line, UTF-8; empty when riga is 0
+  long omesse = 0;  // > 0: stands for this many diagnostics of its rule, not listed
 };
 
 struct EsitoVerifica {
   std::vector<Diagnostica> diagnostiche;  // line text, train text, then the cells
+  // All of them, also those a diagnostic with omesse stands for.
   long errori() const;
   long avvisi() const;
 };

@@ -485,6 +485,22 @@ TEST(Verifica, SarifConRegoleERisultatiCheSiCorrispondono) {
   }
 }
 
+TEST(Verifica, OltreCentoDiUnaRegolaSoloIlNumero) {
+  Righe linea;
+  for (int i = 0; i < 150; ++i) linea.push_back("pendenzza,  0,  0");
+  const EsitoVerifica e = verifica_di({{}, linea, {}});
+  ASSERT_EQ(e.diagnostiche.size(), 101u);
+  const Diagnostica& ultima = e.diagnostiche.back();
+  EXPECT_EQ(ultima.id, "chiave-sconosciuta");
+  EXPECT_EQ(ultima.riga, 0);
+  EXPECT_EQ(ultima.omesse, 50);
+  EXPECT_EQ(ultima.messaggio,
+            "altre 50 diagnostiche chiave-sconosciuta non mostrate (al massimo 100 per regola), "
+            "la prima alla riga 111");
+  EXPECT_EQ(e.avvisi(), 150);
+  EXPECT_EQ(e.errori(), 0);
+}
+
 class Check : public prova::CartellaCompilazione {
  protected:
   prova::Esito check(const Righe& linea, const Righe& treno, std::vector<std::string> altri = {}) {
