@@ -101,6 +101,17 @@ rm -f "$sistema/etc/apt/sources.list"
   fi
 } >"$sistema/etc/apt/sources.list.d/debian.sources"
 cp /etc/resolv.conf "$sistema/etc/resolv.conf"
+# The network this machine reaches the registries through, as it is: its name
+# servers above, and the certificate authorities it trusts (a network that
+# inspects TLS has one of its own), for npm over HTTPS.
+if [ -d /usr/local/share/ca-certificates ]; then
+  mkdir -p "$sistema/usr/local/share/ca-certificates"
+  cp -r /usr/local/share/ca-certificates/. "$sistema/usr/local/share/ca-certificates/"
+fi
+if [ -f /etc/ssl/certs/ca-certificates.crt ]; then
+  mkdir -p "$sistema/etc/ssl/certs"
+  cp /etc/ssl/certs/ca-certificates.crt "$sistema/etc/ssl/certs/"
+fi
 
 monta /proc -t proc proc
 monta /sys -t sysfs sysfs
@@ -115,6 +126,7 @@ in_chroot() {
   chroot "$sistema" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     DEBIAN_FRONTEND=noninteractive CI="${CI:-}" P1_SECONDI_FUZZ="${P1_SECONDI_FUZZ:-60}" \
+    ${NODE_EXTRA_CA_CERTS:+NODE_EXTRA_CA_CERTS="$NODE_EXTRA_CA_CERTS"} \
     /bin/bash -c "cd /root/Progetto1 && $1" &
   # Waiting in the background lets an interruption reach the clean-up at once.
   wait $!

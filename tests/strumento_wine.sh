@@ -108,7 +108,7 @@ linux_in "$lin" "$radice/l_diagnosi" compile --line "testi/senza generale.txt" \
   --train testi/Corsanta_7402-.txt --name Corsanta --number 7402 --out altro --diagnostics msvc
 atteso 3 "compile senza generale (Linux)" "$radice/l_diagnosi"
 cmp "$radice/w_diagnosi.err" "$radice/l_diagnosi.err"
-if ! grep -q '^testi/senza generale.txt([0-9]*): errore 102: ' "$radice/w_diagnosi.err"; then
+if ! grep -q '^testi/senza generale.txt([0-9]*,[0-9]*): errore 102: ' "$radice/w_diagnosi.err"; then
   echo "diagnosi non nella forma di Visual Studio:"
   cat "$radice/w_diagnosi.err"
   exit 1
