@@ -578,6 +578,15 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
   };
   std::string luogo_scelto;
   opzione_luogo(c, luogo_scelto);
+  // The compiled files of a scenario, read by map and decompile.
+  const auto opzioni_file_binari = [](CLI::App* sotto, std::string& cartella, std::string& nome,
+                                      std::string& numero) {
+    sotto->add_option("--dir", cartella, "cartella dei file binari")->required()->type_name("DIR");
+    sotto->add_option("--name", nome, "nome della linea")->required()->type_name("NOME_LINEA");
+    sotto->add_option("--number", numero, "numero del treno")
+        ->required()
+        ->type_name("NUMERO_TRENO");
+  };
   c->footer(kPiedeCompile);
 
   OpzioniCheck ov;
@@ -618,9 +627,7 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
 
   OpzioniMap om;
   CLI::App* m = sottocomando(app, "map", "Disegna la linea compilata come immagine SVG");
-  m->add_option("--dir", om.cartella, "cartella dei file binari")->required()->type_name("DIR");
-  m->add_option("--name", om.nome, "nome della linea")->required()->type_name("NOME_LINEA");
-  m->add_option("--number", om.numero, "numero del treno")->required()->type_name("NUMERO_TRENO");
+  opzioni_file_binari(m, om.cartella, om.nome, om.numero);
   m->add_option("--out", om.uscita, "file SVG da scrivere")->required()->type_name("FILE.svg");
   m->footer(kPiedeMap);
 
@@ -629,9 +636,7 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
       app, "decompile",
       "Riscrive i testi della linea e del treno dai tre file binari, verificati: compilati\n"
       "danno gli stessi byte");
-  dc->add_option("--dir", odc.cartella, "cartella dei file binari")->required()->type_name("DIR");
-  dc->add_option("--name", odc.nome, "nome della linea")->required()->type_name("NOME_LINEA");
-  dc->add_option("--number", odc.numero, "numero del treno")->required()->type_name("NUMERO_TRENO");
+  opzioni_file_binari(dc, odc.cartella, odc.nome, odc.numero);
   dc->add_option("--out", odc.uscita, "cartella dei testi (creata se manca)")
       ->required()
       ->type_name("TESTI_DIR");
