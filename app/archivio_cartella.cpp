@@ -23,9 +23,9 @@ void ArchivioCartella::sostituisci(const std::string& nome, std::string_view byt
 }
 
 void ArchivioCartella::sostituisci_tutti(
-    const std::vector<std::pair<std::string, std::string_view>>& file) {
+    const std::vector<std::pair<std::string, Contenuto>>& file) {
   std::vector<FileNuovo> nuovi;
-  for (const auto& [nome, byte] : file) nuovi.push_back({percorso(nome), byte});
+  for (const auto& [nome, contenuto] : file) nuovi.push_back({percorso(nome), contenuto});
   sostituisci_file(sistema_, nuovi);
 }
 

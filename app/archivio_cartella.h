@@ -19,8 +19,7 @@ class ArchivioCartella : public Archivio {
   bool esiste(const std::string& nome) override;
   std::string leggi(const std::string& nome) override;
   void sostituisci(const std::string& nome, std::string_view byte) override;
-  void sostituisci_tutti(
-      const std::vector<std::pair<std::string, std::string_view>>& file) override;
+  void sostituisci_tutti(const std::vector<std::pair<std::string, Contenuto>>& file) override;
   void elimina(const std::string& nome) override;
 
  private:

@@ -1,5 +1,6 @@
 #include "app/sostituzione.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <random>
@@ -11,14 +12,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void scrivi_provvisorio(SistemaFile& sistema, const fs::path& provvisorio, std::string_view byte,
-                        std::vector<fs::path>& creati) {
+struct ScritturaFallita {};
+
+void scrivi_provvisorio(SistemaFile& sistema, const fs::path& provvisorio,
+                        const Contenuto& contenuto, std::vector<fs::path>& creati) {
   std::FILE* f = nullptr;
   if (const std::error_code ec = sistema.crea(provvisorio, f)) {
     throw GuastoFile(Operazione::kCrea, provvisorio, ec);
   }
   creati.push_back(provvisorio);
-  const std::error_code scrittura = byte.empty() ? std::error_code() : sistema.scrivi(f, byte);
+  std::error_code scrittura;
+  try {
+    contenuto.scrivi([&](std::string_view pezzo) {
+      scrittura = sistema.scrivi(f, pezzo);
+      if (scrittura) throw ScritturaFallita{};
+    });
+  } catch (const ScritturaFallita&) {
+  } catch (...) {
+    sistema.chiudi(f);
+    throw;
+  }
   const std::error_code chiusura = sistema.chiudi(f);
   if (scrittura) throw GuastoFile(Operazione::kScrivi, provvisorio, scrittura);
   if (chiusura) throw GuastoFile(Operazione::kChiudi, provvisorio, chiusura);
@@ -57,7 +70,13 @@ fs::path nome_provvisorio(const fs::path& destinazione) {
   return destinazione.parent_path() / nome;
 }
 
-void sostituisci_file(SistemaFile& sistema, const std::vector<FileNuovo>& file) {
+void sostituisci_file(SistemaFile& sistema, const std::vector<FileNuovo>& dati) {
+  // Written in the given order; renamed in it too, but for the largest.
+  std::vector<FileNuovo> file = dati;
+  std::size_t grande = 0;
+  for (std::size_t i = 0; i < file.size(); ++i) {
+    if (file[i].byte.dimensione() >= file[grande].byte.dimensione()) grande = i;
+  }
   std::vector<fs::path> provvisori;
   // A rename replaces an old file for good: the old files that a later
   // failed rename would leave beside new ones are kept in memory, to be put
@@ -66,6 +85,12 @@ void sostituisci_file(SistemaFile& sistema, const std::vector<FileNuovo>& file) 
   try {
     for (const FileNuovo& f : file) {
       scrivi_provvisorio(sistema, nome_provvisorio(f.percorso), f.byte, provvisori);
+    }
+    if (!file.empty()) {
+      std::rotate(file.begin() + static_cast<std::ptrdiff_t>(grande),
+                  file.begin() + static_cast<std::ptrdiff_t>(grande) + 1, file.end());
+      std::rotate(provvisori.begin() + static_cast<std::ptrdiff_t>(grande),
+                  provvisori.begin() + static_cast<std::ptrdiff_t>(grande) + 1, provvisori.end());
     }
     for (std::size_t i = 0; i + 1 < file.size(); ++i) {
       std::optional<std::string>& vecchio = vecchi.emplace_back();

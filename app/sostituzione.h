@@ -6,20 +6,21 @@
 #pragma once
 
 #include <filesystem>
-#include <string_view>
 #include <vector>
 
 #include "app/file_sistema.h"
+#include "model/contenuto.h"
 
 namespace progetto1 {
 
 struct FileNuovo {
   std::filesystem::path percorso;
-  std::string_view byte;
+  Contenuto byte;
 };
 
 // Replaces every file or none: the renames start only once all the new
-// files are complete. A failure removes the temporary files and puts back
+// files are complete. The largest file is renamed last, so that its old
+// version never has to be held in memory. A failure removes the temporary files and puts back
 // what a rename had already replaced, then throws its GuastoFile.
 void sostituisci_file(SistemaFile& sistema, const std::vector<FileNuovo>& file);
 

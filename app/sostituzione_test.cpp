@@ -74,3 +74,60 @@ TEST_F(Sostituzione, UnaRinominaFallitaRimetteIFileDiPrima) {
 
 }  // namespace
 }  // namespace progetto1
+
+namespace progetto1 {
+namespace {
+
+// A file produced in pieces lands whole; the largest file is renamed last,
+// so its old version is never read into memory, whatever its place in the
+// list.
+TEST_F(Sostituzione, IlPiuGrandeInPezziEUltimoENonVieneLetto) {
+  fs::create_directories(base_);
+  for (const char* nome : {"a", "b", "c"}) {
+    std::ofstream(base_ / nome, std::ios::binary) << "vecchio " << nome;
+  }
+  const Contenuto grande(300000, [](const Contenuto::Pezzo& pezzo) {
+    const std::string blocco(1000, 'g');
+    for (int i = 0; i < 300; ++i) pezzo(blocco);
+  });
+  SistemaFileDifettoso d;
+  sostituisci_file(d, {{base_ / "a", "nuovo a"}, {base_ / "b", grande}, {base_ / "c", "c"}});
+  EXPECT_EQ(leggi_cartella(base_),
+            (Cartella{{"a", "nuovo a"}, {"b", std::string(300000, 'g')}, {"c", "c"}}));
+  std::vector<std::string> rinominati, letti;
+  std::size_t scritture_b = 0;
+  for (const SistemaFileDifettoso::Voce& v : d.registro) {
+    const std::string nome = v.percorso.filename().string();
+    if (v.operazione == Operazione::kRinomina) rinominati.push_back(nome);
+    if (v.operazione == Operazione::kLeggi) letti.push_back(nome);
+    if (v.operazione == Operazione::kScrivi && nome.starts_with(".b.")) ++scritture_b;
+  }
+  EXPECT_EQ(rinominati, (std::vector<std::string>{"a", "c", "b"}));
+  EXPECT_EQ(letti, (std::vector<std::string>{"a", "c"}));
+  EXPECT_EQ(scritture_b, 300u);
+}
+
+// A failed rename of the largest, last, file still puts back the others.
+TEST_F(Sostituzione, LaRinominaDelPiuGrandeFallitaRimetteGliAltri) {
+  fs::create_directories(base_);
+  for (const char* nome : {"a", "b", "c"}) {
+    std::ofstream(base_ / nome, std::ios::binary) << "vecchio " << nome;
+  }
+  const Cartella prima = leggi_cartella(base_);
+  const std::string grande(10000, 'g');
+  const std::vector<FileNuovo> nuovi = {
+      {base_ / "a", grande}, {base_ / "b", "nuovo b"}, {base_ / "c", "nuovo c"}};
+  SistemaFileDifettoso conta;
+  sostituisci_file(conta, nuovi);
+  ASSERT_EQ(conta.registro.back().operazione, Operazione::kRinomina);
+  ASSERT_EQ(conta.registro.back().percorso, base_ / "a");
+  for (const auto& [nome, vecchio] : prima)
+    std::ofstream(base_ / nome, std::ios::binary) << vecchio;
+
+  SistemaFileDifettoso d(conta.registro.size());
+  EXPECT_THROW(sostituisci_file(d, nuovi), GuastoFile);
+  EXPECT_EQ(leggi_cartella(base_), prima);
+}
+
+}  // namespace
+}  // namespace progetto1

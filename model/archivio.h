@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/contenuto.h"
+
 namespace progetto1 {
 
 class Archivio {
@@ -23,8 +25,7 @@ class Archivio {
   virtual void sostituisci(const std::string& nome, std::string_view byte) = 0;
   // Replaces several files together: after a failure every one of them is
   // as it was, so that a set of files that belong together is never mixed.
-  virtual void sostituisci_tutti(
-      const std::vector<std::pair<std::string, std::string_view>>& file) = 0;
+  virtual void sostituisci_tutti(const std::vector<std::pair<std::string, Contenuto>>& file) = 0;
   // Deletes the file; nothing happens when it does not exist.
   virtual void elimina(const std::string& nome) = 0;
 };

@@ -22,9 +22,8 @@ class ArchivioMemoria : public Archivio {
   void sostituisci(const std::string& nome, std::string_view byte) override {
     file[nome] = std::string(byte);
   }
-  void sostituisci_tutti(
-      const std::vector<std::pair<std::string, std::string_view>>& nuovi) override {
-    for (const auto& [nome, byte] : nuovi) sostituisci(nome, byte);
+  void sostituisci_tutti(const std::vector<std::pair<std::string, Contenuto>>& nuovi) override {
+    for (const auto& [nome, contenuto] : nuovi) sostituisci(nome, contenuto.tutto());
   }
   void elimina(const std::string& nome) override { file.erase(nome); }
 

@@ -3,6 +3,8 @@
 #include <bit>
 #include <cstdint>
 #include <limits>
+#include <memory>
+#include <optional>
 
 #include "model/guasto.h"
 
@@ -35,7 +37,7 @@ class Uscita {
   std::string& byte_;
 };
 
-// Writes into a buffer already sized to the whole file.
+// Writes into a buffer with room for the field.
 char* metti(char* p, std::uint64_t v, std::size_t n) {
   for (std::size_t i = 0; i < n; ++i)
     *p++ = static_cast<char>(static_cast<std::uint8_t>(v >> (8 * i)));
@@ -43,6 +45,40 @@ char* metti(char* p, std::uint64_t v, std::size_t n) {
 }
 
 std::size_t byte_valore(TipoValore tipo) { return kByteEtichetta + byte_dato(tipo); }
+
+// A long line's plan runs to some 20 MB: it goes out in blocks filled in
+// place, never as one buffer beside the model.
+void produci_tabella(const TabellaLinea& tabella, const Contenuto::Pezzo& pezzo) {
+  constexpr std::size_t kBlocco = 1 << 17;
+  const std::size_t massimo = byte_valore(TipoValore::kDoppio);
+  const auto blocco = std::make_unique_for_overwrite<char[]>(kBlocco);
+  char* const inizio = blocco.get();
+  char* const limite = inizio + kBlocco - massimo;
+  char* p = inizio;
+  for (int coordinata = 0; coordinata < 2; ++coordinata) {
+    const auto& tipi = tabella.tipi(coordinata);
+    const auto& valori = tabella.valori(coordinata);
+    for (std::size_t i = 0; i < tipi.size(); ++i) {
+      if (p > limite) {
+        pezzo({inizio, static_cast<std::size_t>(p - inizio)});
+        p = inizio;
+      }
+      p = metti(p, static_cast<std::uint16_t>(tipi[i]), kByteEtichetta);
+      switch (tipi[i]) {
+        case TipoValore::kVuoto:
+          break;
+        case TipoValore::kIntero:
+          p = metti(p, static_cast<std::uint16_t>(static_cast<std::int16_t>(valori[i])),
+                    byte_dato(TipoValore::kIntero));
+          break;
+        case TipoValore::kDoppio:
+          p = metti(p, std::bit_cast<std::uint64_t>(valori[i]), byte_dato(TipoValore::kDoppio));
+          break;
+      }
+    }
+  }
+  pezzo({inizio, static_cast<std::size_t>(p - inizio)});
+}
 
 }  // namespace
 
@@ -62,34 +98,16 @@ void scrivi_stazione(std::string& uscita, const stazione& s) {
     throw Guasto::errore_interno();
 }
 
-std::string byte_tabella_linea(const TabellaLinea& tabella) {
-  // A long line's plan runs to some 20 MB: size it once and fill it in place.
+Contenuto contenuto_tabella_linea(const TabellaLinea& tabella) {
   std::size_t totale = 0;
   for (int coordinata = 0; coordinata < 2; ++coordinata) {
     for (TipoValore tipo : tabella.tipi(coordinata)) totale += byte_valore(tipo);
   }
-  std::string byte(totale, '\0');
-  char* p = byte.data();
-  for (int coordinata = 0; coordinata < 2; ++coordinata) {
-    const auto& tipi = tabella.tipi(coordinata);
-    const auto& valori = tabella.valori(coordinata);
-    for (std::size_t i = 0; i < tipi.size(); ++i) {
-      p = metti(p, static_cast<std::uint16_t>(tipi[i]), kByteEtichetta);
-      switch (tipi[i]) {
-        case TipoValore::kVuoto:
-          break;
-        case TipoValore::kIntero:
-          p = metti(p, static_cast<std::uint16_t>(static_cast<std::int16_t>(valori[i])),
-                    byte_dato(TipoValore::kIntero));
-          break;
-        case TipoValore::kDoppio:
-          p = metti(p, std::bit_cast<std::uint64_t>(valori[i]), byte_dato(TipoValore::kDoppio));
-          break;
-      }
-    }
-  }
-  if (p != byte.data() + byte.size()) throw Guasto::errore_interno();
-  return byte;
+  return {totale, [&tabella](const Contenuto::Pezzo& pezzo) { produci_tabella(tabella, pezzo); }};
+}
+
+std::string byte_tabella_linea(const TabellaLinea& tabella) {
+  return contenuto_tabella_linea(tabella).tutto();
 }
 
 std::string byte_stazioni(const Vettore<stazione>& stazioni) {
@@ -109,17 +127,17 @@ std::string byte_celle(const Vettore<cella>& percorso) {
 }
 
 void scrivi_file_binari(const Pacchetto& p, Archivio& archivio) {
-  std::string linea;
+  std::optional<Contenuto> linea;
   if (p.con_tabella != 0) {
     // The reader creates the plan together with the cells; a plan that was
     // never created is a missing array, as for the cells.
     if (!p.tabella_linea.esiste()) throw Guasto::indice_fuori_intervallo();
-    linea = byte_tabella_linea(p.tabella_linea);
+    linea = contenuto_tabella_linea(p.tabella_linea);
   }
   const std::string stazioni = byte_stazioni(p.stazioni);
   const std::string celle = byte_celle(p.percorso);
-  std::vector<std::pair<std::string, std::string_view>> file;
-  if (p.con_tabella != 0) file.emplace_back(nome_file_linea(p), linea);
+  std::vector<std::pair<std::string, Contenuto>> file;
+  if (linea) file.emplace_back(nome_file_linea(p), *linea);
   file.emplace_back(nome_file_stazioni(p), stazioni);
   file.emplace_back(nome_file_celle(p), celle);
   archivio.sostituisci_tutti(file);

@@ -8,6 +8,7 @@
 
 #include "model/archivio.h"
 #include "model/cella.h"
+#include "model/contenuto.h"
 #include "model/pacchetto.h"
 #include "model/stazione.h"
 #include "model/tabella_linea.h"
@@ -25,6 +26,9 @@ void scrivi_stazione(std::string& uscita, const stazione& s);
 // Whole files: every x of the plan then every y, each a 2-byte tag and its
 // payload; slots 0 to 86; cells 0 to the last.
 std::string byte_tabella_linea(const TabellaLinea& tabella);
+// The plan as it goes to the disk: produced in blocks from the table, which
+// must outlive it.
+Contenuto contenuto_tabella_linea(const TabellaLinea& tabella);
 std::string byte_stazioni(const Vettore<stazione>& stazioni);
 std::string byte_celle(const Vettore<cella>& percorso);
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -206,6 +208,69 @@ TEST(FileBinari, PianoMaiCreatoEGuasto9) {
     EXPECT_EQ(g.numero(), 9);
   }
   EXPECT_TRUE(archivio.file.empty());
+}
+
+}  // namespace
+}  // namespace progetto1
+
+namespace progetto1 {
+namespace {
+
+// The plan as the writer streams it, against the same bytes spelled out one
+// value after the other, for plans that end short of, on and past the
+// writer's block boundaries.
+TEST(FileBinari, PianoInBlocchiUgualeAlPianoIntero) {
+  for (long ultimo : {0L, 1L, 2L, 3L, 13106L, 13107L, 13108L, 26214L, 100000L}) {
+    SCOPED_TRACE(ultimo);
+    TabellaLinea t;
+    t.crea(ultimo);
+    std::string atteso;
+    auto metti = [&](std::uint64_t v, int n) {
+      for (int i = 0; i < n; ++i) atteso += static_cast<char>(v >> (8 * i));
+    };
+    for (int c = 0; c < 2; ++c) {
+      for (long i = 0; i <= ultimo; ++i) {
+        if (i < 2) {
+          t.imposta_intero(i, c, static_cast<std::int16_t>(i * c - 3));
+          metti(2, 2);
+          metti(static_cast<std::uint16_t>(i * c - 3), 2);
+        } else if (i <= ultimo - 2 || i % 7 == 0) {
+          const double v = static_cast<double>(i) * 0.37 - c;
+          t.imposta_doppio(i, c, v);
+          metti(5, 2);
+          metti(std::bit_cast<std::uint64_t>(v), 8);
+        } else {
+          metti(0, 2);
+        }
+      }
+    }
+    const Contenuto contenuto = contenuto_tabella_linea(t);
+    EXPECT_EQ(contenuto.dimensione(), atteso.size());
+    std::string scritto;
+    std::size_t pezzi = 0;
+    contenuto.scrivi([&](std::string_view pezzo) {
+      EXPECT_FALSE(pezzo.empty());
+      EXPECT_LE(pezzo.size(), 1u << 17);
+      scritto += pezzo;
+      ++pezzi;
+    });
+    EXPECT_TRUE(scritto == atteso);
+    EXPECT_EQ(pezzi > 1, atteso.size() > (1u << 17) - 10);
+    EXPECT_TRUE(byte_tabella_linea(t) == atteso);
+  }
+}
+
+TEST(FileBinari, ProduttoreCheNonMantieneLaDimensioneEGuastoInterno) {
+  const Contenuto corto(4, [](const Contenuto::Pezzo& pezzo) { pezzo("abc"); });
+  const Contenuto lungo(2, [](const Contenuto::Pezzo& pezzo) { pezzo("abc"); });
+  for (const Contenuto* c : {&corto, &lungo}) {
+    try {
+      c->tutto();
+      FAIL() << "nessun guasto";
+    } catch (const Guasto& g) {
+      EXPECT_EQ(g.numero(), 51);
+    }
+  }
 }
 
 }  // namespace
