@@ -218,15 +218,23 @@ int esegui_compile(const OpzioniCompile& o, std::ostream& out, std::ostream& err
   std::string testo_linea, testo_treno;
   if (!leggi_testi(linea, treno, testo_linea, testo_treno, err)) return kUscitaUso;
 
-  const EsitoCompilazione esito =
-      compila(testo_linea, testo_treno, p.nome_linea, p.numero_treno, !o.senza_piano);
-
-  std::vector<FileUscita> file;
-  if (esito.fatale == Fatale::kNessuno) {
-    file = con_nomi_disco(esito.file);
-    if (!scrivi_o_avvisa(uscita, file, {linea, treno}, sistema, err)) {
-      return kUscitaUso;
+  // The files go out as the finishing stage writes them, from its model.
+  std::vector<std::string> file;
+  const auto consegna = [&](const FileProdotti& binari) {
+    FileProdotti su_disco;
+    for (const auto& [nome, contenuto] : binari) {
+      su_disco.emplace_back(da_cp1252(nome), contenuto);
     }
+    scrivi_contenuti_in_cartella(uscita, su_disco, {linea, treno}, sistema);
+    for (const auto& f : su_disco) file.push_back(f.first);
+  };
+  EsitoCompilazione esito;
+  try {
+    esito = compila(std::move(testo_linea), std::move(testo_treno), p.nome_linea, p.numero_treno,
+                    !o.senza_piano, consegna);
+  } catch (const ErroreFile& e) {
+    err << "scenario: " << e.what() << "\n";
+    return kUscitaUso;
   }
 
   if (o.json) {
@@ -236,11 +244,11 @@ int esegui_compile(const OpzioniCompile& o, std::ostream& out, std::ostream& err
     const char* fatale = nome_fatale(esito.fatale);
     j["fatal"] = fatale != nullptr ? nlohmann::ordered_json(fatale) : nlohmann::ordered_json();
     j["files"] = nlohmann::ordered_json::array();
-    for (const FileUscita& f : file) j["files"].push_back(f.first);
+    for (const std::string& f : file) j["files"].push_back(f);
     out << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
   } else {
     err << diagnosi(esito, o.linea, o.treno, o.luogo);
-    for (const FileUscita& f : file) out << "scritto " << testo(uscita / percorso(f.first)) << "\n";
+    for (const std::string& f : file) out << "scritto " << testo(uscita / percorso(f)) << "\n";
   }
   if (esito.fatale != Fatale::kNessuno) return kUscitaFatale;
   return esito.codice_errore == 0 ? kUscitaPulita : kUscitaCodice;

@@ -1,6 +1,7 @@
 #include "tools/compilazione.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/avvisi.h"
 #include "model/guasto.h"
@@ -25,26 +26,49 @@ class AvvisiStrumento : public Avvisi {
 
 }  // namespace
 
+std::string ArchivioRegistrato::leggi(const std::string& nome) {
+  auto it = file.find(nome);
+  if (it == file.end()) throw Guasto::file_non_trovato(nome);
+  return std::exchange(it->second, std::string());
+}
+
 void ArchivioRegistrato::sostituisci(const std::string& nome, std::string_view byte) {
   ArchivioMemoria::sostituisci(nome, byte);
   if (std::find(ordine.begin(), ordine.end(), nome) == ordine.end()) ordine.push_back(nome);
 }
 
-void carica_testi(Pacchetto& p, ArchivioMemoria& archivio, std::string_view testo_linea,
-                  std::string_view testo_treno, const std::string& nome_linea,
+void carica_testi(Pacchetto& p, ArchivioMemoria& archivio, std::string testo_linea,
+                  std::string testo_treno, const std::string& nome_linea,
                   const std::string& numero_treno) {
   p.nome_linea = nome_linea;
   p.numero_treno = numero_treno;
-  archivio.file[nome_testo_linea(p)] = std::string(testo_linea);
-  archivio.file[nome_testo_treno(p)] = std::string(testo_treno);
+  archivio.file[nome_testo_linea(p)] = std::move(testo_linea);
+  archivio.file[nome_testo_treno(p)] = std::move(testo_treno);
+}
+
+void ArchivioRegistrato::sostituisci_tutti(const FileProdotti& nuovi) {
+  if (!consegna) {
+    ArchivioMemoria::sostituisci_tutti(nuovi);
+    return;
+  }
+  consegna(nuovi);
 }
 
 EsitoCompilazione compila(std::string_view testo_linea, std::string_view testo_treno,
                           const std::string& nome_linea, const std::string& numero_treno,
                           bool con_piano) {
+  return compila(std::string(testo_linea), std::string(testo_treno), nome_linea, numero_treno,
+                 con_piano, Consegna());
+}
+
+EsitoCompilazione compila(std::string testo_linea, std::string testo_treno,
+                          const std::string& nome_linea, const std::string& numero_treno,
+                          bool con_piano, const Consegna& consegna) {
   Pacchetto p;
   ArchivioRegistrato archivio;
-  carica_testi(p, archivio, testo_linea, testo_treno, nome_linea, numero_treno);
+  archivio.consegna = consegna;
+  carica_testi(p, archivio, std::move(testo_linea), std::move(testo_treno), nome_linea,
+               numero_treno);
 
   EsitoCompilazione esito;
   AvvisiStrumento avvisi;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,12 +20,23 @@
 
 namespace progetto1::strumento {
 
+// The binary files as the finishing stage hands them over, named as the
+// package names them.
+using FileProdotti = std::vector<std::pair<std::string, Contenuto>>;
+using Consegna = std::function<void(const FileProdotti&)>;
+
 // A memory archive that remembers the order in which files were written.
+// Each text goes to its one reader whole, without a copy: a text read once
+// stays listed, empty, until the reader deletes it.
 class ArchivioRegistrato : public ArchivioMemoria {
  public:
+  std::string leggi(const std::string& nome) override;
   void sostituisci(const std::string& nome, std::string_view byte) override;
+  // With a consegna, the binary files go there instead of into memory.
+  void sostituisci_tutti(const FileProdotti& file) override;
   // Names in the order of their first writing.
   std::vector<std::string> ordine;
+  Consegna consegna;
 };
 
 // A file to write: its name and its bytes.
@@ -54,8 +66,8 @@ struct EsitoCompilazione {
 
 // The names set in the package and the two texts put into the archive
 // under the names the package reads them by.
-void carica_testi(Pacchetto& p, ArchivioMemoria& archivio, std::string_view testo_linea,
-                  std::string_view testo_treno, const std::string& nome_linea,
+void carica_testi(Pacchetto& p, ArchivioMemoria& archivio, std::string testo_linea,
+                  std::string testo_treno, const std::string& nome_linea,
                   const std::string& numero_treno);
 
 // nome_linea and numero_treno as the package holds them (Windows-1252); the
@@ -63,6 +75,13 @@ void carica_testi(Pacchetto& p, ArchivioMemoria& archivio, std::string_view test
 EsitoCompilazione compila(std::string_view testo_linea, std::string_view testo_treno,
                           const std::string& nome_linea, const std::string& numero_treno,
                           bool con_piano);
+// The same, taking the texts over, and handing the binary files to consegna
+// while the model they come from still exists, so that a long line's plan is
+// never held whole; esito.file stays empty. What consegna throws, other than
+// a Guasto, ends the compilation and reaches the caller.
+EsitoCompilazione compila(std::string testo_linea, std::string testo_treno,
+                          const std::string& nome_linea, const std::string& numero_treno,
+                          bool con_piano, const Consegna& consegna);
 
 // The five texts of the embedded scenario as the package writes them, in its
 // writing order.

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "app/sostituzione.h"
@@ -45,6 +44,13 @@ const char* verbo(Operazione o) {
 
 void scrivi_in_cartella(const fs::path& cartella, const std::vector<FileUscita>& file,
                         const std::vector<fs::path>& intoccabili, SistemaFile& sistema) {
+  FileProdotti contenuti;
+  for (const FileUscita& f : file) contenuti.emplace_back(f.first, f.second);
+  scrivi_contenuti_in_cartella(cartella, contenuti, intoccabili, sistema);
+}
+
+void scrivi_contenuti_in_cartella(const fs::path& cartella, const FileProdotti& file,
+                                  const std::vector<fs::path>& intoccabili, SistemaFile& sistema) {
   std::error_code ec;
   if (!fs::exists(fs::status(cartella, ec))) {
     fs::create_directories(cartella, ec);
@@ -57,7 +63,7 @@ void scrivi_in_cartella(const fs::path& cartella, const std::vector<FileUscita>&
   }
 
   std::vector<fs::path> destinazioni;
-  for (const FileUscita& f : file) {
+  for (const auto& f : file) {
     const fs::path d = cartella / percorso(f.first);
     const fs::file_status s = fs::symlink_status(d, ec);
     if (fs::exists(s) && !fs::is_regular_file(s)) {
@@ -91,7 +97,19 @@ std::string leggi_file(const fs::path& percorso, const std::string& cosa) {
   std::ifstream f(percorso, std::ios::binary);
   if (!f)
     throw ErroreFile("impossibile leggere " + cosa + " " + citato(percorso) + ": " + motivo());
-  std::string byte{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  // In one read as far as the size goes (a text may run to 100 MB), then
+  // on to the end whatever the size said.
+  std::string byte;
+  const std::uintmax_t dimensione = fs::file_size(percorso, ec);
+  if (!ec && dimensione > 0) {
+    byte.resize(static_cast<std::size_t>(dimensione));
+    f.read(byte.data(), static_cast<std::streamsize>(byte.size()));
+    byte.resize(static_cast<std::size_t>(f.gcount()));
+  }
+  char blocco[65536];
+  while (f.read(blocco, sizeof blocco), f.gcount() > 0) {
+    byte.append(blocco, static_cast<std::size_t>(f.gcount()));
+  }
   if (f.bad()) {
     throw ErroreFile("impossibile leggere " + cosa + " " + citato(percorso) + ": " + motivo());
   }

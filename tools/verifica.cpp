@@ -269,7 +269,8 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
                        const std::string& file_linea, const std::string& file_treno) {
   Pacchetto p;
   ArchivioMemoria archivio;
-  carica_testi(p, archivio, testo_linea, testo_treno, nome_linea, numero_treno);
+  carica_testi(p, archivio, std::string(testo_linea), std::string(testo_treno), nome_linea,
+               numero_treno);
 
   // The finishing stage's order, with the plan, without the files.
   Raccolta r;
