@@ -46,6 +46,14 @@ double converti(const std::string& s) {
 
 LettoreCampi::LettoreCampi(std::string testo) : testo_(std::move(testo)) {}
 
+std::size_t LettoreCampi::fine_campo(std::size_t da) const {
+  // Locals, not members, in the loop: a text field may run to megabytes.
+  const char* const t = testo_.data();
+  const std::size_t n = testo_.size();
+  while (da < n && t[da] != ',' && !fine_riga(t[da])) ++da;
+  return da;
+}
+
 bool LettoreCampi::a_capo() const { return pos_ < testo_.size() && fine_riga(testo_[pos_]); }
 
 void LettoreCampi::consuma_a_capo() {
@@ -77,22 +85,23 @@ std::string LettoreCampi::campo_testo() {
   if (testo_[pos_] == '"') {
     ++pos_;
     while (pos_ < testo_.size() && testo_[pos_] != '"') {
+      const std::size_t inizio = pos_;
       if (fine_riga(testo_[pos_])) {
-        const std::size_t inizio = pos_;
         consuma_a_capo();
-        campo.append(testo_, inizio, pos_ - inizio);
       } else {
-        campo += testo_[pos_++];
+        while (pos_ < testo_.size() && testo_[pos_] != '"' && !fine_riga(testo_[pos_])) ++pos_;
       }
+      campo.append(testo_, inizio, pos_ - inizio);
     }
     if (pos_ < testo_.size()) ++pos_;  // the closing quote
     salta_spazi();
     while (pos_ < testo_.size() && testo_[pos_] != ',' && !fine_riga(testo_[pos_])) ++pos_;
   } else {
-    while (pos_ < testo_.size() && testo_[pos_] != ',' && !fine_riga(testo_[pos_])) {
-      campo += testo_[pos_++];
-    }
-    while (!campo.empty() && spazio(campo.back())) campo.pop_back();
+    const std::size_t inizio = pos_;
+    pos_ = fine_campo(inizio);
+    std::size_t fine = pos_;
+    while (fine > inizio && spazio(testo_[fine - 1])) --fine;
+    campo.assign(testo_, inizio, fine - inizio);
   }
   if (pos_ < testo_.size()) {
     if (testo_[pos_] == ',') {
@@ -106,11 +115,12 @@ std::string LettoreCampi::campo_testo() {
 
 double LettoreCampi::campo_numero() {
   inizia_lettura();
-  std::string campo;
+  const std::size_t inizio = pos_;
   while (pos_ < testo_.size() && testo_[pos_] != ',' && !spazio(testo_[pos_]) &&
          !fine_riga(testo_[pos_])) {
-    campo += testo_[pos_++];
+    ++pos_;
   }
+  const std::string campo = testo_.substr(inizio, pos_ - inizio);
   salta_spazi();
   if (pos_ < testo_.size()) {
     if (testo_[pos_] == ',') {

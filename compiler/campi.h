@@ -70,6 +70,9 @@ class LettoreCampi {
   std::vector<std::string_view> tutte_le_righe() const;
 
  private:
+  // Where the unquoted field starting at da ends: its comma, line end or
+  // the end of the text.
+  std::size_t fine_campo(std::size_t da) const;
   bool a_capo() const;
   void consuma_a_capo();
   void salta_spazi();

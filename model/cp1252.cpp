@@ -1,5 +1,6 @@
 #include "model/cp1252.h"
 
+#include <array>
 #include <cstdint>
 
 namespace progetto1 {
@@ -96,8 +97,16 @@ char minuscola(char c) {
 }
 
 std::string minuscole(std::string_view testo) {
+  // Every field of a text is lowered to find its keyword: by table.
+  static const auto tabella = [] {
+    std::array<char, 256> t{};
+    for (int b = 0; b < 256; ++b) t[static_cast<std::size_t>(b)] = minuscola(static_cast<char>(b));
+    return t;
+  }();
   std::string out(testo);
-  for (char& c : out) c = minuscola(c);
+  const char* const t = tabella.data();
+  char* const d = out.data();
+  for (std::size_t i = 0; i < out.size(); ++i) d[i] = t[static_cast<std::uint8_t>(d[i])];
   return out;
 }
 
