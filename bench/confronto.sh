@@ -38,7 +38,6 @@ misura() {
 
 # Peak resident memory of one run, in bytes (the median of three).
 picco() {
-
   for _ in 1 2 3; do
     /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1
   done | sort -n | sed -n 2p | awk '{ print $1 * 1024 }'
