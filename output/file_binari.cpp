@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -37,11 +38,19 @@ class Uscita {
   std::string& byte_;
 };
 
-// Writes into a buffer with room for the field.
-char* metti(char* p, std::uint64_t v, std::size_t n) {
-  for (std::size_t i = 0; i < n; ++i)
-    *p++ = static_cast<char>(static_cast<std::uint8_t>(v >> (8 * i)));
-  return p;
+// A field into a buffer with room for it, little-endian whatever the host;
+// the plan has millions, and on a little-endian host each is its memory
+// image.
+template <class T>
+char* metti_campo(char* p, T v) {
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(p, &v, sizeof v);
+    return p + sizeof v;
+  } else {
+    for (std::size_t i = 0; i < sizeof v; ++i)
+      *p++ = static_cast<char>(static_cast<std::uint8_t>(v >> (8 * i)));
+    return p;
+  }
 }
 
 std::size_t byte_valore(TipoValore tipo) { return kByteEtichetta + byte_dato(tipo); }
@@ -63,16 +72,18 @@ void produci_tabella(const TabellaLinea& tabella, const Contenuto::Pezzo& pezzo)
         pezzo({inizio, static_cast<std::size_t>(p - inizio)});
         p = inizio;
       }
-      p = metti(p, static_cast<std::uint16_t>(tipi[i]), kByteEtichetta);
+      static_assert(kByteEtichetta == sizeof(std::uint16_t));
+      p = metti_campo(p, static_cast<std::uint16_t>(tipi[i]));
       switch (tipi[i]) {
         case TipoValore::kVuoto:
           break;
         case TipoValore::kIntero:
-          p = metti(p, static_cast<std::uint16_t>(static_cast<std::int16_t>(valori[i])),
-                    byte_dato(TipoValore::kIntero));
+          static_assert(byte_dato(TipoValore::kIntero) == sizeof(std::uint16_t));
+          p = metti_campo(p, static_cast<std::uint16_t>(static_cast<std::int16_t>(valori[i])));
           break;
         case TipoValore::kDoppio:
-          p = metti(p, std::bit_cast<std::uint64_t>(valori[i]), byte_dato(TipoValore::kDoppio));
+          static_assert(byte_dato(TipoValore::kDoppio) == sizeof(std::uint64_t));
+          p = metti_campo(p, std::bit_cast<std::uint64_t>(valori[i]));
           break;
       }
     }
