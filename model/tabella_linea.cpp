@@ -12,6 +12,8 @@ void TabellaLinea::crea(long ultimo) {
   }
 }
 
+void TabellaLinea::fuori_intervallo() { throw Guasto::indice_fuori_intervallo(); }
+
 void TabellaLinea::elimina() {
   for (int c = 0; c < 2; ++c) {
     valore_[c].clear();
@@ -21,32 +23,15 @@ void TabellaLinea::elimina() {
   }
 }
 
-void TabellaLinea::controlla(long punto, int coordinata) const {
-  if (coordinata < 0 || coordinata > 1 || punto < 0 || punto > ultimo()) {
-    throw Guasto::indice_fuori_intervallo();
-  }
-}
-
 void TabellaLinea::imposta_intero(long punto, int coordinata, std::int16_t v) {
   controlla(punto, coordinata);
   valore_[coordinata][static_cast<std::size_t>(punto)] = v;
   tipo_[coordinata][static_cast<std::size_t>(punto)] = TipoValore::kIntero;
 }
 
-void TabellaLinea::imposta_doppio(long punto, int coordinata, double v) {
-  controlla(punto, coordinata);
-  valore_[coordinata][static_cast<std::size_t>(punto)] = v;
-  tipo_[coordinata][static_cast<std::size_t>(punto)] = TipoValore::kDoppio;
-}
-
 TipoValore TabellaLinea::tipo(long punto, int coordinata) const {
   controlla(punto, coordinata);
   return tipo_[coordinata][static_cast<std::size_t>(punto)];
-}
-
-double TabellaLinea::valore(long punto, int coordinata) const {
-  controlla(punto, coordinata);
-  return valore_[coordinata][static_cast<std::size_t>(punto)];
 }
 
 }  // namespace progetto1

@@ -25,16 +25,28 @@ class TabellaLinea {
 
   // coordinata: 0 for x, 1 for y. Indices are checked (failure 9).
   void imposta_intero(long punto, int coordinata, std::int16_t v);
-  void imposta_doppio(long punto, int coordinata, double v);
+  // The reader sets and reads a long line's plan millions of times: these
+  // two are inline.
+  void imposta_doppio(long punto, int coordinata, double v) {
+    controlla(punto, coordinata);
+    valore_[coordinata][static_cast<std::size_t>(punto)] = v;
+    tipo_[coordinata][static_cast<std::size_t>(punto)] = TipoValore::kDoppio;
+  }
+  double valore(long punto, int coordinata) const {
+    controlla(punto, coordinata);
+    return valore_[coordinata][static_cast<std::size_t>(punto)];
+  }
   TipoValore tipo(long punto, int coordinata) const;
-  double valore(long punto, int coordinata) const;
 
   // Whole columns, in point order, for the plan file writer.
   const std::vector<double>& valori(int coordinata) const { return valore_[coordinata]; }
   const std::vector<TipoValore>& tipi(int coordinata) const { return tipo_[coordinata]; }
 
  private:
-  void controlla(long punto, int coordinata) const;
+  void controlla(long punto, int coordinata) const {
+    if (coordinata < 0 || coordinata > 1 || punto < 0 || punto > ultimo()) fuori_intervallo();
+  }
+  [[noreturn]] static void fuori_intervallo();
   std::vector<double> valore_[2];
   std::vector<TipoValore> tipo_[2];
 };
