@@ -65,9 +65,12 @@ void produci_tabella(const TabellaLinea& tabella, const Contenuto::Pezzo& pezzo)
   char* const limite = inizio + kBlocco - massimo;
   char* p = inizio;
   for (int coordinata = 0; coordinata < 2; ++coordinata) {
-    const auto& tipi = tabella.tipi(coordinata);
-    const auto& valori = tabella.valori(coordinata);
-    for (std::size_t i = 0; i < tipi.size(); ++i) {
+    // Plain pointers: the bytes written through p could alias the vectors'
+    // own fields, which the loop would then fetch again for every value.
+    const TipoValore* const tipi = tabella.tipi(coordinata).data();
+    const double* const valori = tabella.valori(coordinata).data();
+    const std::size_t n = tabella.tipi(coordinata).size();
+    for (std::size_t i = 0; i < n; ++i) {
       if (p > limite) {
         pezzo({inizio, static_cast<std::size_t>(p - inizio)});
         p = inizio;
