@@ -118,12 +118,14 @@ memoria "compile, testo di 100 MB" "$(picco $compila_cento)" \
   "$(dimensione "$lavoro/cento_mb_linea.txt")" letti 1.5
 
 # The Windows package under Wine, against the floor of any windowed program
-# there. One wineserver stays up for both, as it would on a desktop.
+# there. One wineserver stays up for both, as it would on a desktop; it
+# needs the prefix's folder to exist before wine first fills it.
 if [ -f "$windows/app/Progetto1.exe" ] && [ -f "$windows/bench/finestra_minima.exe" ] &&
   command -v wine >/dev/null 2>&1; then
   mkdir -p "$lavoro/windows"
   cp "$windows/app/Progetto1.exe" "$windows/bench/finestra_minima.exe" "$lavoro/windows/"
   export WINEPREFIX=$lavoro/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  mkdir -p "$WINEPREFIX"
   # shellcheck disable=SC2016
   "$radice/tests/con_xvfb.sh" bash -c '
     set -euo pipefail
