@@ -7,6 +7,7 @@
 
 #include "app/piattaforma_finta.h"
 #include "model/guasto.h"
+#include "tests/cartella_prova.h"
 
 namespace progetto1 {
 namespace {
@@ -16,9 +17,7 @@ namespace fs = std::filesystem;
 class ArchivioCartellaTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    cartella_ = fs::temp_directory_path() /
-                ("p1_archivio_" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    cartella_ = prova::cartella_temporanea("p1_archivio");
     fs::remove_all(cartella_);
     fs::create_directories(cartella_);
   }

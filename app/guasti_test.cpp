@@ -9,6 +9,7 @@
 #include "app/file_sistema_difettoso.h"
 #include "app/piattaforma_finta.h"
 #include "app/sequenza.h"
+#include "tests/cartella_prova.h"
 
 namespace progetto1 {
 namespace {
@@ -28,7 +29,7 @@ bool testo_descrizione(const fs::path& p) {
 class GuastiDelPacchetto : public ::testing::Test {
  protected:
   void SetUp() override {
-    cartella_ = fs::temp_directory_path() / "p1_guasti_pacchetto";
+    cartella_ = prova::cartella_temporanea("p1_guasti_pacchetto");
     fs::remove_all(cartella_);
   }
   void TearDown() override { fs::remove_all(cartella_); }

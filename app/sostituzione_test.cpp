@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "app/file_sistema_difettoso.h"
+#include "tests/cartella_prova.h"
 
 namespace progetto1 {
 namespace {
@@ -15,7 +16,7 @@ namespace fs = std::filesystem;
 class Sostituzione : public ::testing::Test {
  protected:
   void SetUp() override {
-    base_ = fs::temp_directory_path() / "p1_sostituzione";
+    base_ = prova::cartella_temporanea("p1_sostituzione");
     fs::remove_all(base_);
   }
   void TearDown() override { fs::remove_all(base_); }

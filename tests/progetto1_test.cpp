@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/cartella_prova.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -31,9 +33,7 @@ constexpr std::int32_t kCodiceGaraSt = 35486;
 class Progetto1Test : public ::testing::Test {
  protected:
   void SetUp() override {
-    cartella_ =
-        fs::temp_directory_path() /
-        ("p1_e2e_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    cartella_ = progetto1::prova::cartella_temporanea("p1_e2e");
     fs::remove_all(cartella_);
     fs::create_directories(cartella_);
     fs::copy_file(P1_PROGETTO1, cartella_ / "Progetto1");
@@ -230,7 +230,7 @@ TEST_F(Progetto1Test, CartelleConOgniNome) {
 class DiscoPieno : public ::testing::Test {
  protected:
   void SetUp() override {
-    punto_ = fs::temp_directory_path() / "p1_disco_pieno";
+    punto_ = progetto1::prova::cartella_temporanea("p1_disco_pieno");
     fs::create_directories(punto_);
   }
   void TearDown() override {
@@ -266,7 +266,7 @@ class DiscoPieno : public ::testing::Test {
 
 TEST_F(DiscoPieno, IlGuastoLasciaIFileDiPrimaSenzaProvvisori) {
   // What a complete run writes, from a folder with room.
-  const fs::path completa = fs::temp_directory_path() / "p1_disco_pieno_completa";
+  const fs::path completa = progetto1::prova::cartella_temporanea("p1_disco_pieno_completa");
   fs::remove_all(completa);
   fs::create_directories(completa);
   fs::copy_file(P1_PROGETTO1, completa / "Progetto1");
@@ -296,7 +296,7 @@ TEST_F(DiscoPieno, IlGuastoLasciaIFileDiPrimaSenzaProvvisori) {
       }
     }
     const std::map<std::string, std::string> prima = file_di(punto_);
-    const fs::path errori = fs::temp_directory_path() / "p1_disco_pieno_errori.txt";
+    const fs::path errori = progetto1::prova::cartella_temporanea("p1_disco_pieno_errori");
     const int r = std::system(("cd / && env -u DISPLAY '" + (punto_ / "Progetto1").string() +
                                "' 2>'" + errori.string() + "'")
                                   .c_str());

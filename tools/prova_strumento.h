@@ -8,11 +8,11 @@
 #include <functional>
 #include <iterator>
 #include <map>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "tests/cartella_prova.h"
 #include "tests/testi_prova.h"
 #include "tools/comandi.h"
 #include "tools/compilazione.h"
@@ -159,16 +159,7 @@ inline std::map<std::string, std::string> contenuto(const fs::path& cartella) {
 class CartellaProva : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string nome = std::string("p1_strumento_") + info->test_suite_name() + "_" + info->name();
-    for (char& c : nome) {
-      if (c == '/') c = '_';
-    }
-    // A suffix of its own: the same test may run at the same time from
-    // another build folder (the sanitizer suite, another checkout).
-    nome += '_';
-    nome += std::to_string(std::random_device{}());
-    cartella_ = fs::temp_directory_path() / nome;
+    cartella_ = progetto1::prova::cartella_temporanea("p1_strumento");
     fs::remove_all(cartella_);
     fs::create_directories(cartella_);
   }
