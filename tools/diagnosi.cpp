@@ -102,23 +102,26 @@ std::string riga_con_segno(const std::string& testo_riga, long colonna) {
   return s;
 }
 
-std::string testo_posizione(std::int32_t codice, std::int32_t posizione) {
+long cella_posizione(std::int32_t codice, std::int32_t posizione) {
   const VoceErrore* v = voce_errore(codice);
-  if (v == nullptr) return "";
-  long indice = 0;
+  if (v == nullptr) return 0;
   switch (v->posizione) {
     case TipoPosizione::kNessuna:
-      return "";
+      return 0;
     case TipoPosizione::kRecord:
-      indice = std::lround(arrotonda(in_celle(posizione) + 1.0));
-      break;
+      return std::lround(arrotonda(in_celle(posizione) + 1.0));
     case TipoPosizione::kCellaPrima:
-      indice = std::lround(arrotonda(in_celle(posizione)));
-      break;
+      return std::lround(arrotonda(in_celle(posizione)));
     case TipoPosizione::kIndiceCella:
-      indice = posizione / kMetriCella;
-      break;
+      return posizione / kMetriCella;
   }
+  return 0;
+}
+
+std::string testo_posizione(std::int32_t codice, std::int32_t posizione) {
+  const VoceErrore* v = voce_errore(codice);
+  if (v == nullptr || v->posizione == TipoPosizione::kNessuna) return "";
+  const long indice = cella_posizione(codice, posizione);
   return "posizione " + std::to_string(posizione) + " m, cella " + std::to_string(indice);
 }
 

@@ -28,6 +28,8 @@ std::string riga_con_segno(const std::string& testo_riga, long colonna);
 // "posizione 30400 m, cella 609" for a code that records a position; empty
 // otherwise.
 std::string testo_posizione(std::int32_t codice, std::int32_t posizione);
+// The cell that position names for that code; 0 for a code without a position.
+long cella_posizione(std::int32_t codice, std::int32_t posizione);
 
 // The whole diagnostic of a run, one line per line, each ended by '\n';
 // empty for a clean run. file_linea and file_treno are the paths the user

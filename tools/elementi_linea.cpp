@@ -66,6 +66,11 @@ ElementiLinea raccogli_elementi(const DatiMappa& d) {
                             "punto codice " + std::to_string(x.dato1) + " a " +
                                 km(static_cast<double>(p), 2) + " km"});
         break;
+      case kFermata:
+        l.fermate.push_back({c, p, x,
+                             "segno di fermata di " + testo_slot(d.stazioni, x.dato1) + " a " +
+                                 km(static_cast<double>(p), 2) + " km"});
+        break;
       case kInizioRallentamento:
         // A slow-down whose start and end share a cell keeps only its start.
         if (inizio_rall >= 0)
@@ -81,6 +86,11 @@ ElementiLinea raccogli_elementi(const DatiMappa& d) {
         break;
       default:
         break;
+    }
+    if (x.avvicinamento != 0) {
+      l.avvicinamenti.push_back({c, p, x,
+                                 "marca d'avvicinamento " + std::to_string(x.avvicinamento) +
+                                     " a " + km(static_cast<double>(p), 2) + " km"});
     }
     if (x.montagna != 0 && inizio_montagna < 0) inizio_montagna = p;
     if ((x.montagna == 0 || c == ultima) && inizio_montagna >= 0) {
@@ -115,6 +125,13 @@ ElementiLinea raccogli_elementi(const DatiMappa& d) {
     if (!tratti->empty()) tratti->back().a = l.fine_disegno;
   }
   return l;
+}
+
+bool punto_vuoto(const Piano& piano, long i) {
+  const ValorePiano& x = piano.x[static_cast<std::size_t>(i)];
+  const ValorePiano& y = piano.y[static_cast<std::size_t>(i)];
+  return x.tipo == TipoValore::kVuoto || y.tipo == TipoValore::kVuoto || !std::isfinite(x.valore) ||
+         !std::isfinite(y.valore) || std::abs(x.valore) > 1e9 || std::abs(y.valore) > 1e9;
 }
 
 std::string km(double metri, int decimali) {

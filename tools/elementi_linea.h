@@ -62,6 +62,8 @@ struct ElementiLinea {
   std::vector<ElementoLinea> indicatori;
   std::vector<ElementoLinea> avvisi;
   std::vector<ElementoLinea> codici;
+  std::vector<ElementoLinea> fermate;        // a station's stop marks; dato1 is its slot
+  std::vector<ElementoLinea> avvicinamenti;  // cells with an approach mark, whatever their kind
   std::vector<RallentamentoLinea> rallentamenti;
   std::vector<std::pair<long, long>> montagne;  // [inizio, fine) in metres
   long lunghezza = 0;                           // declared line length
@@ -86,6 +88,9 @@ std::vector<StazioneMappa> stazioni_della_linea(const std::vector<stazione>& slo
 // declared line length plus 7000 m, and as many cells as that length gives.
 bool piano_compatibile(const Piano& piano, const std::vector<stazione>& slot,
                        const std::vector<cella>& celle);
+
+// A plan point that is empty, or that no drawing can place (a foreign file's NaN).
+bool punto_vuoto(const Piano& piano, long i);
 
 // Kilometres with a decimal comma, as Italian readers expect: "30,40".
 std::string km(double metri, int decimali);

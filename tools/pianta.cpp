@@ -69,14 +69,7 @@ class DisegnoPiano {
   double bordo_sinistro() const { return kSinistra + spostamento_; }
   double bordo_destro() const { return kSinistra + spostamento_ + (maxx_ - minx_) * scala_; }
 
-  // An empty point, or one no drawing can place (a foreign file's NaN).
-  bool vuoto(long i) const {
-    const ValorePiano& x = piano_.x[static_cast<std::size_t>(i)];
-    const ValorePiano& y = piano_.y[static_cast<std::size_t>(i)];
-    return x.tipo == TipoValore::kVuoto || y.tipo == TipoValore::kVuoto ||
-           !std::isfinite(x.valore) || !std::isfinite(y.valore) || std::abs(x.valore) > 1e9 ||
-           std::abs(y.valore) > 1e9;
-  }
+  bool vuoto(long i) const { return punto_vuoto(piano_, i); }
   double x(long i) const { return piano_.x[static_cast<std::size_t>(i)].valore; }
   double y(long i) const { return piano_.y[static_cast<std::size_t>(i)].valore; }
 

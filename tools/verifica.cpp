@@ -290,6 +290,8 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
   const auto riga_di = [](const std::vector<std::string_view>& righe, long n) {
     return n >= 1 && n <= static_cast<long>(righe.size()) ? righe[n - 1] : std::string_view();
   };
+  std::map<std::pair<Traccia::Testo, long>, std::int32_t> prima_cella;
+  for (const auto& [c, l] : r.celle) prima_cella.try_emplace({l.testo, l.riga}, c);
   EsitoVerifica esito;
   std::map<std::string, std::string> suggerimenti;
   for (const Evento& ev : r.eventi) {
@@ -313,7 +315,10 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
       d.codice = numero(*ev.codice);
       d.messaggio = voce_errore(*ev.codice).frase;
       const std::string posizione = testo_posizione(numero(*ev.codice), ev.posizione);
-      if (!posizione.empty()) d.messaggio += "; " + posizione;
+      if (!posizione.empty()) {
+        d.messaggio += "; " + posizione;
+        d.cella = cella_posizione(numero(*ev.codice), ev.posizione);
+      }
     } else {
       const VoceAvviso& v = voce_avviso(ev.avviso);
       d.gravita = Gravita::kAvviso;
@@ -329,6 +334,10 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
         if (!s.empty()) dettaglio += "; forse \"" + s + "\"?";
       }
       if (!dettaglio.empty()) d.messaggio += " (" + dettaglio + ")";
+    }
+    if (d.cella == 0 && luogo.riga > 0) {
+      const auto c = prima_cella.find({luogo.testo, luogo.riga});
+      if (c != prima_cella.end()) d.cella = c->second;
     }
     esito.diagnostiche.push_back(std::move(d));
   }

@@ -27,6 +27,9 @@ struct Diagnostica {
   std::string messaggio;               // Italian, UTF-8
   std::string testo_riga;              // the source line, UTF-8; empty when riga is 0
   long omesse = 0;  // > 0: stands for this many diagnostics of its rule, not listed
+  // The cell of the position a code records, else the first cell its record
+  // took; 0 when it has no place on the line.
+  long cella = 0;
 };
 
 struct EsitoVerifica {
