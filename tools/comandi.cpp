@@ -17,6 +17,7 @@
 #include "tools/scarico.h"
 #include "tools/scrittura.h"
 #include "tools/verifica.h"
+#include "tools/vista.h"
 
 namespace progetto1::strumento {
 
@@ -361,12 +362,12 @@ struct OpzioniMap {
   std::string cartella, nome, numero, uscita;
 };
 
-int esegui_map(const OpzioniMap& o, std::ostream& out, std::ostream& err, SistemaFile& sistema) {
-  Pacchetto p;
-  if (!nomi_pacchetto(o.nome, o.numero, p, err)) return kUscitaUso;
-  const fs::path dir = percorso(o.cartella);
-  const auto [file_piano, file_stazioni, file_celle] = file_binari(dir, p);
-  DatiMappa dati;
+// The decoded files that map and view draw; false after a message.
+bool leggi_dati_mappa(const OpzioniMap& o, Pacchetto& p, DatiMappa& dati, FileBinariScenario& letti,
+                      std::ostream& err) {
+  if (!nomi_pacchetto(o.nome, o.numero, p, err)) return false;
+  letti = file_binari(percorso(o.cartella), p);
+  const auto& [file_piano, file_stazioni, file_celle] = letti;
   dati.nome_linea = o.nome;
   dati.numero_treno = o.numero;
   const fs::path* corrente = &file_stazioni;
@@ -391,29 +392,79 @@ int esegui_map(const OpzioniMap& o, std::ostream& out, std::ostream& err, Sistem
     }
   } catch (const ErroreFile& e) {
     err << "scenario: " << e.what() << "\n";
-    return kUscitaUso;
+    return false;
   } catch (const ErroreFormato& e) {
     err << testo(*corrente) << ": errore: " << e.what() << "\n";
-    return kUscitaUso;
+    return false;
   }
+  return true;
+}
 
-  const fs::path destinazione = percorso(o.uscita);
-  const fs::path cartella_svg =
+// Writes a drawing to the file --out names, beside the files it was drawn from.
+int scrivi_disegno(const std::string& uscita, const std::string& contenuto,
+                   const FileBinariScenario& letti, std::ostream& out, std::ostream& err,
+                   SistemaFile& sistema) {
+  const fs::path destinazione = percorso(uscita);
+  const fs::path cartella =
       destinazione.has_parent_path() ? destinazione.parent_path() : fs::path(".");
   if (!destinazione.has_filename()) {
-    err << "scenario: --out \"" << o.uscita << "\": serve il nome di un file\n";
+    err << "scenario: --out \"" << uscita << "\": serve il nome di un file\n";
     return kUscitaUso;
   }
-  if (!cartella_utilizzabile(cartella_svg, err)) return kUscitaUso;
+  if (!cartella_utilizzabile(cartella, err)) return kUscitaUso;
   try {
-    scrivi_in_cartella(cartella_svg, {{testo(destinazione.filename()), disegna_mappa(dati)}},
-                       {file_piano, file_stazioni, file_celle}, sistema);
+    scrivi_in_cartella(cartella, {{testo(destinazione.filename()), contenuto}},
+                       {letti.piano, letti.stazioni, letti.celle}, sistema);
   } catch (const ErroreFile& e) {
     err << "scenario: " << e.what() << "\n";
     return kUscitaUso;
   }
   out << "scritto " << testo(destinazione) << "\n";
   return kUscitaPulita;
+}
+
+int esegui_map(const OpzioniMap& o, std::ostream& out, std::ostream& err, SistemaFile& sistema) {
+  Pacchetto p;
+  DatiMappa dati;
+  FileBinariScenario letti;
+  if (!leggi_dati_mappa(o, p, dati, letti, err)) return kUscitaUso;
+  return scrivi_disegno(o.uscita, disegna_mappa(dati), letti, out, err, sistema);
+}
+
+const char* const kPiedeView = R"(
+Legge da DIR gli stessi file di map e scrive una pagina HTML che basta a se
+stessa (dati, stile e programma dentro il file, nessun accesso alla rete), da
+aprire con un browser: la pianta e il profilo collegati, da spostare con il
+mouse e ingrandire con la rotella; una casella di ricerca che accetta una
+posizione in metri (30400), una cella (cella 609), un chilometro (km 70,4) o
+il nome di una stazione; l'ispettore della cella scelta, con i campi come li
+nomina dump; l'elenco delle stazioni; gli strati da accendere e spegnere.
+Con --line e --train verifica anche i due testi come check e mostra le
+diagnostiche, ognuna con il suo file e la sua riga, sulla linea dove cadono.
+La cartella del file HTML viene creata se manca.
+)";
+
+struct OpzioniView {
+  OpzioniMap mappa;
+  std::string linea, treno;
+};
+
+int esegui_view(const OpzioniView& o, std::ostream& out, std::ostream& err, SistemaFile& sistema) {
+  Pacchetto p;
+  DatiMappa dati;
+  FileBinariScenario letti;
+  if (!leggi_dati_mappa(o.mappa, p, dati, letti, err)) return kUscitaUso;
+  std::optional<EsitoVerifica> diagnostiche;
+  if (!o.linea.empty()) {
+    std::string testo_linea, testo_treno;
+    if (!leggi_testi(percorso(o.linea), percorso(o.treno), testo_linea, testo_treno, err)) {
+      return kUscitaUso;
+    }
+    diagnostiche =
+        verifica(testo_linea, testo_treno, p.nome_linea, p.numero_treno, o.linea, o.treno);
+  }
+  return scrivi_disegno(o.mappa.uscita, pagina_vista(dati, diagnostiche ? &*diagnostiche : nullptr),
+                        letti, out, err, sistema);
 }
 
 const char* const kPiedeDecompile = R"(
@@ -651,6 +702,25 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
   dc->add_flag("--json", odc.json, "note e differenze come un oggetto JSON sull'uscita standard");
   dc->footer(kPiedeDecompile);
 
+  OpzioniView ovw;
+  CLI::App* vw = sottocomando(
+      app, "view",
+      "Scrive la linea compilata come una pagina HTML da esplorare: pianta e profilo, ricerca,\n"
+      "celle, stazioni, strati e, con i testi, le diagnostiche di check");
+  opzioni_file_binari(vw, ovw.mappa.cartella, ovw.mappa.nome, ovw.mappa.numero);
+  vw->add_option("--out", ovw.mappa.uscita, "file HTML da scrivere")
+      ->required()
+      ->type_name("FILE.html");
+  CLI::Option* vista_linea =
+      vw->add_option("--line", ovw.linea, "testo della linea, per le diagnostiche")
+          ->type_name("TESTO_LINEA");
+  CLI::Option* vista_treno =
+      vw->add_option("--train", ovw.treno, "testo del treno, per le diagnostiche")
+          ->type_name("TESTO_TRENO");
+  vista_linea->needs(vista_treno);
+  vista_treno->needs(vista_linea);
+  vw->footer(kPiedeView);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -684,6 +754,13 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
       return kUscitaUso;
     }
     return esegui_map(om, out, err, sistema);
+  }
+  if (vw->parsed()) {
+    if (!finisce_con(ovw.mappa.uscita, ".html")) {
+      err << "scenario: --out \"" << ovw.mappa.uscita << "\": il file deve finire con \".html\"\n";
+      return kUscitaUso;
+    }
+    return esegui_view(ovw, out, err, sistema);
   }
   return kUscitaUso;
 }
