@@ -20,6 +20,7 @@ test=(
   g++-mingw-w64-x86-64 wine wine64 xvfb xauth  # Windows build, run under Wine in Xvfb
   clang libclang-rt-14-dev llvm    # fuzzing with libFuzzer; llvm-symbolizer names a fault's frames
   clang-format                     # formatting
+  chromium                         # the page of scenario view in a real browser (puppeteer-core)
 )
 # The SARIF validator of the tests comes from npm (package.json at the root);
 # Debian's Node only where no npm is installed already.
