@@ -11,6 +11,19 @@
 
 namespace progetto1 {
 
+// A scenario as the package runs it: the two constants, as the package holds
+// them (Windows-1252), and the lines of the five texts as the writers take
+// them (UTF-8, without the sentinel).
+struct Scenario {
+  std::string nome_linea;
+  std::string numero_treno;
+  std::vector<std::string> linea, treno, scheda, rallentamenti, note;
+  bool operator==(const Scenario&) const = default;
+};
+
+// The scenario embedded in the package: Corsanta, train 7402.
+Scenario scenario_incorporato();
+
 // The lines of each text, as UTF-8, without the sentinel.
 std::vector<std::string> righe_linea(const Pacchetto& p);
 std::vector<std::string> righe_treno(const Pacchetto& p);
@@ -28,5 +41,7 @@ void dati_note(Pacchetto& p, Archivio& archivio);           // ... "_note.txt"
 // text, notes, slow-down order, timetable sheet. A failure leaves the texts
 // already written as they are.
 void scrivi_testi(Pacchetto& p, Archivio& archivio);
+// The same order with the lines of `s`, under the names `p` gives them.
+void scrivi_testi(Pacchetto& p, const Scenario& s, Archivio& archivio);
 
 }  // namespace progetto1

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/cp1252.h"
+#include "model/nomi_sicuri.h"
 #include "model/pacchetto.h"
 #include "tools/compilazione.h"
 #include "tools/decodifica.h"
@@ -138,10 +139,9 @@ bool nomi_pacchetto(const std::string& nome, const std::string& numero, Pacchett
     err << "scenario: --number \"" << numero << "\": " << motivo << "\n";
     return false;
   }
-  // With the number "linea" the cell file would take the plan file's name.
-  if (nome_file_celle(p) == nome_file_linea(p)) {
-    err << "scenario: --number \"" << numero
-        << "\": il file delle celle avrebbe lo stesso nome del piano della linea\n";
+  motivo = motivo_nomi_in_conflitto(p.nome_linea, p.numero_treno);
+  if (!motivo.empty()) {
+    err << "scenario: --number \"" << numero << "\": " << motivo << "\n";
     return false;
   }
   return true;
@@ -572,28 +572,14 @@ int esegui_decompile(const OpzioniDecompile& o, std::ostream& out, std::ostream&
 }  // namespace
 
 bool nome_valido(const std::string& utf8, std::string& cp1252, std::string& motivo) {
-  if (utf8.empty()) {
-    motivo = "il nome è vuoto";
-    return false;
-  }
-  if (utf8 == "." || utf8 == "..") {
-    motivo = "non è un nome di file";
-    return false;
-  }
-  for (char c : utf8) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b < 0x20 || std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos) {
-      motivo =
-          "contiene un carattere non ammesso nei nomi di file (< > : \" / \\ | ? * o un "
-          "carattere di controllo)";
-      return false;
-    }
-  }
-  cp1252 = a_cp1252(utf8);
-  if (cp1252.find('?') != std::string::npos) {
+  const std::string convertito = a_cp1252(utf8);
+  if (da_cp1252(convertito) != utf8) {
     motivo = "contiene caratteri fuori dalla codifica Windows-1252 dei file del pacchetto";
     return false;
   }
+  motivo = motivo_nome_non_sicuro(convertito);
+  if (!motivo.empty()) return false;
+  cp1252 = convertito;
   return true;
 }
 

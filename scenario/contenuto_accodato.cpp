@@ -1,0 +1,176 @@
+#include "scenario/contenuto_accodato.h"
+
+#include <array>
+
+#include "model/cp1252.h"
+#include "scenario/scrittore_testi.h"
+
+namespace progetto1 {
+
+namespace {
+
+constexpr std::string_view kMagiaIntestazione = "P1SCENAR";
+constexpr std::string_view kMagiaCoda = "P1SCFINE";
+
+constexpr std::array<std::uint32_t, 256> tabella_crc() {
+  std::array<std::uint32_t, 256> t{};
+  for (std::uint32_t i = 0; i < 256; ++i) {
+    std::uint32_t c = i;
+    for (int k = 0; k < 8; ++k) c = (c & 1) != 0 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+    t[i] = c;
+  }
+  return t;
+}
+constexpr std::array<std::uint32_t, 256> kTabellaCrc = tabella_crc();
+
+void metti(std::string& out, std::uint64_t v, int byte) {
+  for (int i = 0; i < byte; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+std::uint64_t prendi(std::string_view in, std::size_t da, int byte) {
+  std::uint64_t v = 0;
+  for (int i = byte - 1; i >= 0; --i) {
+    v = (v << 8) | static_cast<unsigned char>(in[da + static_cast<std::size_t>(i)]);
+  }
+  return v;
+}
+
+void metti_testo(std::string& out, std::string_view s) {
+  metti(out, s.size(), 4);
+  out += s;
+}
+
+// Reads the body from the front; every read checks what is left first.
+class Lettore {
+ public:
+  explicit Lettore(std::string_view corpo) : resto_(corpo) {}
+  bool numero(std::uint32_t& v) {
+    if (resto_.size() < 4) return false;
+    v = static_cast<std::uint32_t>(prendi(resto_, 0, 4));
+    resto_.remove_prefix(4);
+    return true;
+  }
+  bool testo(std::string& s) {
+    std::uint32_t n = 0;
+    if (!numero(n) || resto_.size() < n) return false;
+    s.assign(resto_.substr(0, n));
+    resto_.remove_prefix(n);
+    return true;
+  }
+  bool finito() const { return resto_.empty(); }
+
+ private:
+  std::string_view resto_;
+};
+
+ContenutoAccodato danneggiato(std::string motivo, std::uint64_t inizio) {
+  ContenutoAccodato c;
+  c.stato = ContenutoAccodato::Stato::kDanneggiato;
+  c.motivo = std::move(motivo);
+  c.inizio = inizio;
+  return c;
+}
+
+// The five texts in the order of the body.
+template <class S>
+auto testi(S& s) {
+  return std::array{&s.linea, &s.treno, &s.scheda, &s.rallentamenti, &s.note};
+}
+
+}  // namespace
+
+std::uint32_t crc32(std::string_view byte) {
+  std::uint32_t c = 0xFFFFFFFFu;
+  for (char b : byte) c = kTabellaCrc[(c ^ static_cast<unsigned char>(b)) & 0xFF] ^ (c >> 8);
+  return c ^ 0xFFFFFFFFu;
+}
+
+std::string motivo_riga_non_scrivibile(std::string_view riga) {
+  for (char c : riga) {
+    const auto b = static_cast<unsigned char>(c);
+    if (c == '\r' || c == '\n') return "contiene un ritorno a capo (CR o LF) dentro la riga";
+    if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D)
+      return "contiene un byte che la codifica Windows-1252 non definisce";
+  }
+  if (riga == kSentinella)
+    return "è la riga che chiude l'elenco dei testi (\"" + std::string(kSentinella) +
+           "\"), dove la scrittura si ferma";
+  return {};
+}
+
+std::string componi_accodato(const Scenario& s, std::uint64_t dimensione_base) {
+  std::string corpo;
+  metti_testo(corpo, s.nome_linea);
+  metti_testo(corpo, s.numero_treno);
+  for (const std::vector<std::string>* righe : testi(s)) {
+    metti(corpo, righe->size(), 4);
+    for (const std::string& riga : *righe) metti_testo(corpo, a_cp1252(riga));
+  }
+  std::string dati(kMagiaIntestazione);
+  metti(dati, kVersioneAccodato, 4);
+  metti(dati, corpo.size(), 4);
+  dati += corpo;
+  const std::uint32_t crc = crc32(dati);
+  metti(dati, dimensione_base, 8);
+  metti(dati, corpo.size(), 4);
+  metti(dati, crc, 4);
+  dati += kMagiaCoda;
+  return dati;
+}
+
+ContenutoAccodato leggi_accodato(std::string_view file) {
+  const std::uint64_t dimensione = file.size();
+  if (dimensione < kDimensioneCoda || file.substr(file.size() - kMagiaCoda.size()) != kMagiaCoda) {
+    ContenutoAccodato assente;
+    assente.inizio = dimensione;
+    return assente;
+  }
+  const std::size_t coda = file.size() - kDimensioneCoda;
+  const std::uint64_t inizio = prendi(file, coda, 8);
+  const std::uint64_t corpo = prendi(file, coda + 8, 4);
+  const auto crc = static_cast<std::uint32_t>(prendi(file, coda + 12, 4));
+  // Compared without sums that could overflow.
+  if (inizio > coda || coda - inizio < kDimensioneIntestazione ||
+      coda - inizio - kDimensioneIntestazione != corpo) {
+    return danneggiato("i dati accodati sono troncati o le loro dimensioni vanno oltre il file",
+                       dimensione);
+  }
+  const std::string_view dati = file.substr(inizio, coda - inizio);
+  if (dati.substr(0, kMagiaIntestazione.size()) != kMagiaIntestazione ||
+      prendi(dati, 12, 4) != corpo) {
+    return danneggiato("l'intestazione dei dati accodati è rovinata", inizio);
+  }
+  if (crc32(dati) != crc) {
+    return danneggiato("la somma di controllo dei dati accodati non corrisponde", inizio);
+  }
+  const std::uint64_t versione = prendi(dati, 8, 4);
+  if (versione != kVersioneAccodato) {
+    return danneggiato("i dati accodati sono nel formato " + std::to_string(versione) +
+                           ", che questo pacchetto non conosce",
+                       inizio);
+  }
+
+  ContenutoAccodato c;
+  c.stato = ContenutoAccodato::Stato::kValido;
+  c.inizio = inizio;
+  Lettore l(dati.substr(kDimensioneIntestazione));
+  bool integro = l.testo(c.scenario.nome_linea) && l.testo(c.scenario.numero_treno);
+  for (std::vector<std::string>* righe : testi(c.scenario)) {
+    std::uint32_t n = 0;
+    if (!integro || !l.numero(n) || n >= static_cast<std::uint32_t>(kRigheElenco)) {
+      integro = false;
+      break;
+    }
+    for (std::uint32_t i = 0; i < n && integro; ++i) {
+      std::string riga;
+      integro = l.testo(riga) && motivo_riga_non_scrivibile(riga).empty();
+      righe->push_back(da_cp1252(riga));
+    }
+  }
+  if (!integro || !l.finito()) {
+    return danneggiato("il contenuto dei dati accodati non è uno scenario leggibile", inizio);
+  }
+  return c;
+}
+
+}  // namespace progetto1

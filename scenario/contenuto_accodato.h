@@ -1,0 +1,69 @@
+// A package executable may carry a scenario of its own, appended to its file:
+// the copy of Progetto1 that `scenario package` makes for an author. The
+// start of an executable is fixed by its format and its end is free, so the
+// data goes at the end, closed by a trailer of fixed size that points back
+// to where it starts; the reader needs only the trailer to find it.
+//
+// Layout, every number little-endian, from offset S (the size of the bare
+// executable) to the end of the file:
+//
+//   header, 16 bytes
+//     0   8  magic "P1SCENAR"
+//     8   4  format version, 1
+//     12  4  size B of the body
+//   body, B bytes
+//     the line name, then the train number: each a 4-byte length and its
+//     bytes (Windows-1252, as the package holds them)
+//     the line text, the train text, the timetable sheet, the slow-down
+//     order, the notes: each a 4-byte count of lines (at most 1000), then
+//     every line as a 4-byte length and its Windows-1252 bytes, without line
+//     end
+//   trailer, 24 bytes, the last of the file
+//     0   8  S, the offset of the header
+//     8   4  B again
+//     12  4  CRC-32 (the common reflected one, 0xEDB88320) of header and body
+//     16  8  magic "P1SCFINE"
+//
+// A file not ending with the trailer's magic carries no data. One that does
+// carries data that must be whole: both magics, S + 16 + B + 24 equal to
+// the file's size, the checksum, a known version, lengths inside the body
+// and filling it exactly, and every line one the writers can write as it is.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "scenario/testi.h"
+
+namespace progetto1 {
+
+inline constexpr std::uint32_t kVersioneAccodato = 1;
+inline constexpr std::size_t kDimensioneIntestazione = 16;
+inline constexpr std::size_t kDimensioneCoda = 24;
+
+std::uint32_t crc32(std::string_view byte);
+
+// The data that, appended to a bare executable of `dimensione_base` bytes,
+// carries `s`. The caller has checked every line with
+// motivo_riga_non_scrivibile and that each text has at most 1000 lines.
+std::string componi_accodato(const Scenario& s, std::uint64_t dimensione_base);
+
+// Why a line (Windows-1252, without line end) cannot go through the text
+// writers unchanged, or empty when it can: a CR or LF inside it, a byte the
+// code page leaves undefined (the writers' conversion would make it "?"), or
+// the sentinel, where the writer would stop.
+std::string motivo_riga_non_scrivibile(std::string_view riga);
+
+struct ContenutoAccodato {
+  enum class Stato { kAssente, kValido, kDanneggiato };
+  Stato stato = Stato::kAssente;
+  Scenario scenario;     // with kValido
+  std::string motivo;    // with kDanneggiato, for people
+  std::uint64_t inizio;  // where the data starts: the size of the bare executable
+};
+
+// What the whole file `file` carries.
+ContenutoAccodato leggi_accodato(std::string_view file);
+
+}  // namespace progetto1
