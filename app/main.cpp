@@ -7,5 +7,5 @@
 int main() {
   auto piattaforma = progetto1::crea_piattaforma();
   progetto1::ArchivioCartella archivio(*piattaforma);
-  return progetto1::carica(*piattaforma, archivio);
+  return progetto1::avvia(*piattaforma, archivio, progetto1::sistema_file());
 }

@@ -14,7 +14,9 @@ class Piattaforma {
  public:
   virtual ~Piattaforma() = default;
 
-  // The folder that holds the running program, without a trailing separator.
+  // The running program's own file, and the folder that holds it, without a
+  // trailing separator.
+  virtual std::filesystem::path file_programma() = 0;
   virtual std::filesystem::path cartella_programma() = 0;
   // The full name of a file in a folder: the folder, the platform's
   // separator (a backslash on Windows), the name (Windows-1252).

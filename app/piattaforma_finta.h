@@ -11,9 +11,11 @@ namespace progetto1 {
 
 class PiattaformaFinta : public Piattaforma {
  public:
-  explicit PiattaformaFinta(std::filesystem::path cartella = ".")
-      : cartella_(std::move(cartella)) {}
+  explicit PiattaformaFinta(std::filesystem::path cartella = ".",
+                            std::filesystem::path file = "Progetto1")
+      : cartella_(std::move(cartella)), file_(std::move(file)) {}
 
+  std::filesystem::path file_programma() override { return file_; }
   std::filesystem::path cartella_programma() override {
     ++richieste_cartella;
     return cartella_;
@@ -32,6 +34,7 @@ class PiattaformaFinta : public Piattaforma {
 
  private:
   std::filesystem::path cartella_;
+  std::filesystem::path file_;
 };
 
 }  // namespace progetto1

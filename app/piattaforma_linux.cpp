@@ -65,21 +65,25 @@ class FinestraAttesa : public Fl_Window {
 PiattaformaLinux::PiattaformaLinux() : display_(display_raggiungibile()) {}
 PiattaformaLinux::~PiattaformaLinux() = default;
 
-std::filesystem::path PiattaformaLinux::cartella_programma() {
-  // The folder's name is bytes, whatever they are; the link may be longer
-  // than PATH_MAX.
+std::filesystem::path PiattaformaLinux::file_programma() {
+  // The name is bytes, whatever they are; the link may be longer than
+  // PATH_MAX.
   std::string buf(PATH_MAX, '\0');
   for (;;) {
     const ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size());
-    if (n <= 0) return ".";
+    if (n <= 0) return {};
     if (static_cast<std::size_t>(n) < buf.size()) {
       buf.resize(static_cast<std::size_t>(n));
-      break;
+      return buf;
     }
     buf.resize(buf.size() * 2);
   }
-  const auto barra = buf.rfind('/');
-  return barra == std::string::npos ? std::string(".") : buf.substr(0, barra);
+}
+
+std::filesystem::path PiattaformaLinux::cartella_programma() {
+  const std::string file = file_programma().string();
+  const auto barra = file.rfind('/');
+  return barra == std::string::npos ? std::string(".") : file.substr(0, barra);
 }
 
 std::filesystem::path PiattaformaLinux::unisci(const std::filesystem::path& cartella,

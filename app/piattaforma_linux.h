@@ -14,6 +14,7 @@ class PiattaformaLinux : public Piattaforma {
   PiattaformaLinux();
   ~PiattaformaLinux() override;
 
+  std::filesystem::path file_programma() override;
   std::filesystem::path cartella_programma() override;
   std::filesystem::path unisci(const std::filesystem::path& cartella,
                                const std::string& nome) override;

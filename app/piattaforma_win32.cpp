@@ -22,20 +22,24 @@ PiattaformaWin32::~PiattaformaWin32() {
   if (carattere_ != nullptr) DeleteObject(carattere_);
 }
 
-std::filesystem::path PiattaformaWin32::cartella_programma() {
+std::filesystem::path PiattaformaWin32::file_programma() {
   // The wide name holds any folder name; it may be longer than MAX_PATH.
   std::wstring buf(MAX_PATH, L'\0');
   for (;;) {
     const DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
-    if (n == 0) return L".";
+    if (n == 0) return {};
     if (n < buf.size()) {
       buf.resize(n);
-      break;
+      return buf;
     }
     buf.resize(buf.size() * 2);
   }
-  const auto barra = buf.find_last_of(L"\\/");
-  return barra == std::wstring::npos ? std::wstring(L".") : buf.substr(0, barra);
+}
+
+std::filesystem::path PiattaformaWin32::cartella_programma() {
+  const std::wstring file = file_programma().wstring();
+  const auto barra = file.find_last_of(L"\\/");
+  return barra == std::wstring::npos ? std::wstring(L".") : file.substr(0, barra);
 }
 
 std::filesystem::path PiattaformaWin32::unisci(const std::filesystem::path& cartella,

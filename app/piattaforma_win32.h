@@ -10,6 +10,7 @@ class PiattaformaWin32 : public Piattaforma {
  public:
   ~PiattaformaWin32() override;
 
+  std::filesystem::path file_programma() override;
   std::filesystem::path cartella_programma() override;
   std::filesystem::path unisci(const std::filesystem::path& cartella,
                                const std::string& nome) override;

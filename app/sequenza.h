@@ -3,10 +3,12 @@
 
 #include <string>
 
+#include "app/file_sistema.h"
 #include "app/piattaforma.h"
 #include "model/archivio.h"
 #include "model/avvisi.h"
 #include "model/guasto.h"
+#include "scenario/testi.h"
 
 namespace progetto1 {
 
@@ -36,6 +38,13 @@ std::string testo_guasto(const Guasto& g);
 
 // Sets the constants, shows the wait window, runs the five text writers and
 // the finishing stage in their fixed order, and returns the exit status.
-int carica(Piattaforma& piattaforma, Archivio& archivio);
+int carica(Piattaforma& piattaforma, Archivio& archivio,
+           const Scenario& scenario = scenario_incorporato());
+
+// The whole package: the scenario appended to the program's own file, or
+// the embedded one when there is none, run by carica. Appended data that is
+// damaged or names files unsafely is refused with a message box and the
+// failure status, before anything is written.
+int avvia(Piattaforma& piattaforma, Archivio& archivio, SistemaFile& sistema);
 
 }  // namespace progetto1
