@@ -99,10 +99,15 @@ Scenario scenario_altro() {
   Scenario s = scenario_incorporato();
   s.nome_linea = "Val d'Olmo";
   s.numero_treno = "88";
+  int rinominate = 0;
   for (std::string& riga : s.treno) {
-    const std::size_t i = riga.find("Valmorena");
-    if (i != std::string::npos) riga.replace(i, 9, "Olmeto");
+    const std::size_t i = riga.find("SAN FELICIO");
+    if (i != std::string::npos) {
+      riga.replace(i, 11, "OLMETO");
+      ++rinominate;
+    }
   }
+  EXPECT_EQ(rinominate, 1);
   s.note.at(0) = "Note dell'autrice: è un'altra linea";
   return s;
 }
@@ -138,6 +143,7 @@ TEST(Avvia, LoScenarioAccodatoAlPostoDiQuelloIncorporato) {
                                       "Val d'Olmo_88_note.txt", "Val d'Olmo_88_rallentamenti.txt",
                                       "Val d'Olmo_88_scheda_treno.txt", "Val d'Olmo_linea.dat"}));
   EXPECT_EQ(archivio.file["Val d'Olmo_88_note.txt"], righe_crlf(s.note));
+  EXPECT_NE(archivio.file["Val d'Olmo_88.sim"].find("OLMETO"), std::string::npos);
   EXPECT_EQ(archivio.file["Val d'Olmo_88_scheda_treno.txt"], righe_crlf(s.scheda));
   EXPECT_EQ(archivio.file["Val d'Olmo_88_rallentamenti.txt"], righe_crlf(s.rallentamenti));
 }
