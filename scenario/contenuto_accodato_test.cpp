@@ -63,10 +63,7 @@ TEST(ContenutoAccodato, AndataERitorno) {
 
 // The layout, byte for byte, for a scenario of one short line.
 TEST(ContenutoAccodato, Tracciato) {
-  Scenario s;
-  s.nome_linea = "L";
-  s.numero_treno = "9";
-  s.note = {"\xC3\xA8"};  // "è", one byte in the file
+  Scenario s{"L", "9", {}, {}, {}, {}, {"\xC3\xA8"}};  // "è", one byte in the file
   const std::string dati = componi_accodato(s, 0x0102);
   const std::string corpo(
       "\x01\0\0\0L\x01\0\0\0"
