@@ -1,5 +1,6 @@
 #include "app/file_sistema.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include "app/file_piattaforma.h"
@@ -46,6 +47,26 @@ class SistemaFileReale : public SistemaFile {
     std::size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) byte.append(buf, n);
     const std::error_code ec = std::ferror(f) != 0 ? da_errno(EIO) : std::error_code();
+    std::fclose(f);
+    return ec;
+  }
+  std::error_code leggi_coda(const std::filesystem::path& percorso, std::size_t n,
+                             std::string& byte) override {
+    errno = 0;
+    std::FILE* f = file_piattaforma::apri(percorso, false);
+    if (f == nullptr) return da_errno(ENOENT);
+    std::error_code ec;
+    long dimensione = -1;
+    if (std::fseek(f, 0, SEEK_END) == 0) dimensione = std::ftell(f);
+    const long da = dimensione < 0 ? -1
+                                   : dimensione - static_cast<long>(std::min<std::size_t>(
+                                                      n, static_cast<std::size_t>(dimensione)));
+    if (da < 0 || std::fseek(f, da, SEEK_SET) != 0) {
+      ec = da_errno(EIO);
+    } else {
+      byte.resize(static_cast<std::size_t>(dimensione - da));
+      if (std::fread(byte.data(), 1, byte.size(), f) != byte.size()) ec = da_errno(EIO);
+    }
     std::fclose(f);
     return ec;
   }

@@ -31,6 +31,13 @@ class SistemaFile {
                                    const std::filesystem::path& a) = 0;
   virtual std::error_code elimina(const std::filesystem::path& percorso) = 0;
   virtual std::error_code leggi(const std::filesystem::path& percorso, std::string& byte) = 0;
+  // The last n bytes of the file, or all of a shorter one.
+  virtual std::error_code leggi_coda(const std::filesystem::path& percorso, std::size_t n,
+                                     std::string& byte) {
+    const std::error_code ec = leggi(percorso, byte);
+    if (!ec && byte.size() > n) byte.erase(0, byte.size() - n);
+    return ec;
+  }
   // A regular file of that name exists.
   virtual bool esiste(const std::filesystem::path& percorso) = 0;
 };

@@ -87,6 +87,11 @@ class SistemaFileDifettoso : public SistemaFile {
     if (guasto(Operazione::kLeggi, percorso)) return causa(Operazione::kLeggi);
     return vero_.leggi(percorso, byte);
   }
+  std::error_code leggi_coda(const std::filesystem::path& percorso, std::size_t n,
+                             std::string& byte) override {
+    if (guasto(Operazione::kLeggi, percorso)) return causa(Operazione::kLeggi);
+    return vero_.leggi_coda(percorso, n, byte);
+  }
   bool esiste(const std::filesystem::path& percorso) override { return vero_.esiste(percorso); }
 
   // Every operation attempted, in order.

@@ -64,8 +64,12 @@ std::string motivo_nomi(const Scenario& s) {
 
 int avvia(Piattaforma& piattaforma, Archivio& archivio, SistemaFile& sistema) {
   const std::filesystem::path file = piattaforma.file_programma();
+  // A bare package, the common case, reads only its last bytes.
   std::string byte;
-  if (const std::error_code ec = sistema.leggi(file, byte)) {
+  std::error_code ec = sistema.leggi_coda(file, kDimensioneCoda, byte);
+  if (!ec && !ha_coda_accodata(byte)) return carica(piattaforma, archivio);
+  if (!ec) ec = sistema.leggi(file, byte);
+  if (ec) {
     piattaforma.messaggio(testo_guasto(GuastoFile(Operazione::kLeggi, file, ec)),
                           kTitoloApplicazione);
     return kUscitaGuasto;

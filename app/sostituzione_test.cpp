@@ -132,3 +132,32 @@ TEST_F(Sostituzione, LaRinominaDelPiuGrandeFallitaRimetteGliAltri) {
 
 }  // namespace
 }  // namespace progetto1
+
+namespace progetto1 {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The package looks at its own file's last bytes before reading it whole.
+TEST(LetturaCoda, UltimiByteDiUnFile) {
+  const fs::path cartella = prova::cartella_temporanea("p1_coda");
+  fs::create_directories(cartella);
+  const fs::path file = cartella / u8"Città.bin";
+  { std::ofstream(file, std::ios::binary) << std::string(70000, 'a') << "finale"; }
+  struct Caso {
+    std::size_t n;
+    std::string atteso;
+  };
+  for (const Caso& c : {Caso{6, "finale"}, Caso{8, "aafinale"}, Caso{0, ""},
+                        Caso{100000, std::string(70000, 'a') + "finale"}}) {
+    std::string letto = "resto";
+    EXPECT_FALSE(sistema_file().leggi_coda(file, c.n, letto)) << c.n;
+    EXPECT_EQ(letto, c.atteso) << c.n;
+  }
+  std::string letto;
+  EXPECT_TRUE(sistema_file().leggi_coda(cartella / "manca", 6, letto));
+  fs::remove_all(cartella);
+}
+
+}  // namespace
+}  // namespace progetto1

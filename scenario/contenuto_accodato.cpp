@@ -118,9 +118,14 @@ std::string componi_accodato(const Scenario& s, std::uint64_t dimensione_base) {
   return dati;
 }
 
+bool ha_coda_accodata(std::string_view coda) {
+  return coda.size() >= kDimensioneCoda &&
+         coda.substr(coda.size() - kMagiaCoda.size()) == kMagiaCoda;
+}
+
 ContenutoAccodato leggi_accodato(std::string_view file) {
   const std::uint64_t dimensione = file.size();
-  if (dimensione < kDimensioneCoda || file.substr(file.size() - kMagiaCoda.size()) != kMagiaCoda) {
+  if (!ha_coda_accodata(file)) {
     ContenutoAccodato assente;
     assente.inizio = dimensione;
     return assente;

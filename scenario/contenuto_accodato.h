@@ -63,6 +63,10 @@ struct ContenutoAccodato {
   std::uint64_t inizio;  // where the data starts: the size of the bare executable
 };
 
+// Whether a file ending with `coda` (its last kDimensioneCoda bytes or more)
+// carries data at all, sound or not: only then need it be read whole.
+bool ha_coda_accodata(std::string_view coda);
+
 // What the whole file `file` carries.
 ContenutoAccodato leggi_accodato(std::string_view file);
 
