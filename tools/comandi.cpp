@@ -109,7 +109,7 @@ std::string messaggio_uso(const CLI::ParseError& e) {
   const std::string m = e.what();
   const std::string richiesto = " is required";
   if (m == "A subcommand is required")
-    return "serve un sottocomando: compile, check, texts, dump, map o decompile";
+    return "serve un sottocomando: compile, check, texts, dump, map, view o decompile";
   if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr && finisce_con(m, richiesto)) {
     return "manca l'opzione obbligatoria " + m.substr(0, m.size() - richiesto.size());
   }
