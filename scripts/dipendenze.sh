@@ -9,6 +9,7 @@ set -euo pipefail
 pacchetto=(
   cmake ninja-build g++            # build
   libfltk1.3-dev libx11-dev        # wait window and message box on Linux
+  libxft-dev libxrender-dev libxfixes-dev libxext-dev libfontconfig-dev  # FLTK linked in
 )
 test=(
   "${pacchetto[@]}"
