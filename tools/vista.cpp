@@ -9,6 +9,7 @@
 #include "model/costanti.h"
 #include "tools/scarico.h"
 #include "tools/simboli.h"
+#include "tools/svg.h"
 #include "vista_sorgenti.h"
 
 namespace progetto1::strumento {
@@ -109,29 +110,6 @@ std::string compila_modello(std::string_view modello,
     i = fine + 2;
   }
   r += modello.substr(i);
-  return r;
-}
-
-std::string testo_html(const std::string& s) {
-  std::string r;
-  for (char c : s) {
-    switch (c) {
-      case '&':
-        r += "&amp;";
-        break;
-      case '<':
-        r += "&lt;";
-        break;
-      case '>':
-        r += "&gt;";
-        break;
-      case '"':
-        r += "&quot;";
-        break;
-      default:
-        r += c;
-    }
-  }
   return r;
 }
 
@@ -236,7 +214,7 @@ std::string pagina_vista(const DatiMappa& d, const EsitoVerifica* verifica) {
   for (std::size_t i = 0; (i = dati.find('<', i)) != std::string::npos;) {
     dati.replace(i, 1, "\\u003c");
   }
-  return compila_modello(vista::k_html, {{"TITOLO", testo_html(titolo(d))},
+  return compila_modello(vista::k_html, {{"TITOLO", testo_xml(titolo(d))},
                                          {"STILE", vista::k_css},
                                          {"DATI", dati},
                                          {"CODICE", vista::k_js}});
