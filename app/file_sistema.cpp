@@ -73,6 +73,9 @@ class SistemaFileReale : public SistemaFile {
   bool esiste(const std::filesystem::path& percorso) override {
     return file_piattaforma::esiste(percorso);
   }
+  std::error_code rendi_eseguibile(const std::filesystem::path& percorso) override {
+    return file_piattaforma::rendi_eseguibile(percorso);
+  }
 };
 
 struct Classe {

@@ -40,6 +40,9 @@ class SistemaFile {
   }
   // A regular file of that name exists.
   virtual bool esiste(const std::filesystem::path& percorso) = 0;
+  // Lets everyone who may read the file also run it, where the system keeps
+  // such a permission (POSIX); elsewhere nothing to do.
+  virtual std::error_code rendi_eseguibile(const std::filesystem::path& percorso) = 0;
 };
 
 // The system's own files.

@@ -93,6 +93,10 @@ class SistemaFileDifettoso : public SistemaFile {
     return vero_.leggi_coda(percorso, n, byte);
   }
   bool esiste(const std::filesystem::path& percorso) override { return vero_.esiste(percorso); }
+  std::error_code rendi_eseguibile(const std::filesystem::path& percorso) override {
+    if (guasto(Operazione::kCrea, percorso)) return causa(Operazione::kCrea);
+    return vero_.rendi_eseguibile(percorso);
+  }
 
   // Every operation attempted, in order.
   std::vector<Voce> registro;

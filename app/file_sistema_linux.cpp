@@ -29,6 +29,18 @@ bool esiste(const std::filesystem::path& percorso) {
   return ::stat(percorso.c_str(), &s) == 0 && S_ISREG(s.st_mode);
 }
 
+// Execute permission wherever read permission is, as chmod +x does under
+// the usual umask.
+std::error_code rendi_eseguibile(const std::filesystem::path& percorso) {
+  struct stat s;
+  if (::stat(percorso.c_str(), &s) != 0) return {errno, std::generic_category()};
+  const mode_t modo = s.st_mode & 07777;
+  if (::chmod(percorso.c_str(), modo | ((modo & 0444) >> 2)) != 0) {
+    return {errno, std::generic_category()};
+  }
+  return {};
+}
+
 std::string testo(const std::filesystem::path& percorso) { return a_cp1252(percorso.native()); }
 
 }  // namespace progetto1::file_piattaforma

@@ -45,6 +45,9 @@ std::error_code elimina(const std::filesystem::path& percorso) {
   return {};
 }
 
+// Windows runs a program by its name; there is no permission to add.
+std::error_code rendi_eseguibile(const std::filesystem::path&) { return {}; }
+
 bool esiste(const std::filesystem::path& percorso) {
   const DWORD a = GetFileAttributesW(esteso(percorso).c_str());
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) == 0;

@@ -85,6 +85,7 @@ class SoloIlProgramma : public SistemaFile {
     return {};
   }
   bool esiste(const std::filesystem::path&) override { return false; }
+  std::error_code rendi_eseguibile(const std::filesystem::path&) override { return rifiuto(); }
 
  private:
   static std::error_code rifiuto() { return std::make_error_code(std::errc::permission_denied); }

@@ -14,8 +14,9 @@ namespace {
 
 struct ScritturaFallita {};
 
-void scrivi_provvisorio(SistemaFile& sistema, const fs::path& provvisorio,
-                        const Contenuto& contenuto, std::vector<fs::path>& creati) {
+void scrivi_provvisorio(SistemaFile& sistema, const fs::path& provvisorio, const FileNuovo& nuovo,
+                        std::vector<fs::path>& creati) {
+  const Contenuto& contenuto = nuovo.byte;
   std::FILE* f = nullptr;
   if (const std::error_code ec = sistema.crea(provvisorio, f)) {
     throw GuastoFile(Operazione::kCrea, provvisorio, ec);
@@ -35,6 +36,11 @@ void scrivi_provvisorio(SistemaFile& sistema, const fs::path& provvisorio,
   const std::error_code chiusura = sistema.chiudi(f);
   if (scrittura) throw GuastoFile(Operazione::kScrivi, provvisorio, scrittura);
   if (chiusura) throw GuastoFile(Operazione::kChiudi, provvisorio, chiusura);
+  if (nuovo.eseguibile) {
+    if (const std::error_code ec = sistema.rendi_eseguibile(provvisorio)) {
+      throw GuastoFile(Operazione::kCrea, provvisorio, ec);
+    }
+  }
 }
 
 // Cleaning up after a failure: the failure already being reported counts,
@@ -84,7 +90,7 @@ void sostituisci_file(SistemaFile& sistema, const std::vector<FileNuovo>& dati) 
   std::vector<std::optional<std::string>> vecchi;
   try {
     for (const FileNuovo& f : file) {
-      scrivi_provvisorio(sistema, nome_provvisorio(f.percorso), f.byte, provvisori);
+      scrivi_provvisorio(sistema, nome_provvisorio(f.percorso), f, provvisori);
     }
     if (!file.empty()) {
       std::rotate(file.begin() + static_cast<std::ptrdiff_t>(grande),

@@ -16,6 +16,7 @@ namespace progetto1 {
 struct FileNuovo {
   std::filesystem::path percorso;
   Contenuto byte;
+  bool eseguibile = false;  // a program: runnable as soon as it is in place
 };
 
 // Replaces every file or none: the renames start only once all the new

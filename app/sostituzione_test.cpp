@@ -47,6 +47,30 @@ TEST_F(Sostituzione, InOgniCartella) {
   }
 }
 
+// A program is runnable the moment it appears under its name; where the
+// permission cannot be given, nothing replaces the old file.
+TEST_F(Sostituzione, UnProgrammaArrivaEseguibile) {
+  fs::create_directories(base_);
+  const fs::path programma = base_ / "Linea";
+  sostituisci_file(sistema_file(), {{programma, "vecchio"}});
+#ifndef _WIN32
+  const auto esecuzione = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+  EXPECT_EQ(fs::status(programma).permissions() & esecuzione, fs::perms::none);
+#endif
+  sostituisci_file(sistema_file(), {{programma, "nuovo", true}});
+#ifndef _WIN32
+  const fs::perms p = fs::status(programma).permissions();
+  EXPECT_NE(p & fs::perms::owner_exec, fs::perms::none);
+  // Execute only where read is: the umask still decides who may use it.
+  EXPECT_EQ((p & fs::perms::others_read) != fs::perms::none,
+            (p & fs::perms::others_exec) != fs::perms::none);
+#endif
+  // Operations: create, write, close, the permission (fails), remove.
+  SistemaFileDifettoso difettoso(4);
+  EXPECT_THROW(sostituisci_file(difettoso, {{programma, "terzo", true}}), GuastoFile);
+  EXPECT_EQ(leggi_cartella(base_), (Cartella{{"Linea", "nuovo"}}));
+}
+
 // The rename of the last file fails: the first two are put back as they
 // were, or removed again where there was none.
 TEST_F(Sostituzione, UnaRinominaFallitaRimetteIFileDiPrima) {

@@ -9,14 +9,18 @@
 #include "model/cp1252.h"
 #include "model/nomi_sicuri.h"
 #include "model/pacchetto.h"
+#include "scenario/scrittore_testi.h"
 #include "tools/compilazione.h"
 #include "tools/decodifica.h"
 #include "tools/decompilazione.h"
 #include "tools/diagnosi.h"
+#include "tools/impacchetta.h"
 #include "tools/mappa.h"
+#include "tools/pacchetto_base.h"
 #include "tools/percorsi.h"
 #include "tools/scarico.h"
 #include "tools/scrittura.h"
+#include "tools/terminale.h"
 #include "tools/verifica.h"
 #include "tools/vista.h"
 
@@ -109,7 +113,7 @@ std::string messaggio_uso(const CLI::ParseError& e) {
   const std::string m = e.what();
   const std::string richiesto = " is required";
   if (m == "A subcommand is required")
-    return "serve un sottocomando: compile, check, texts, dump, map, view o decompile";
+    return "serve un sottocomando: compile, check, texts, dump, map, view, decompile o package";
   if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr && finisce_con(m, richiesto)) {
     return "manca l'opzione obbligatoria " + m.substr(0, m.size() - richiesto.size());
   }
@@ -569,6 +573,118 @@ int esegui_decompile(const OpzioniDecompile& o, std::ostream& out, std::ostream&
   return esito.codice_errore == 0 ? kUscitaPulita : kUscitaCodice;
 }
 
+const char* const kPiedePackage = R"(
+Legge da DIR i cinque testi con i nomi che dà loro il pacchetto, come li
+scrive texts (NOME_LINEA_linea.txt, NOME_LINEA_NUMERO_TRENO-.txt,
+NOME_LINEA_NUMERO_TRENO_scheda_treno.txt, ..._rallentamenti.txt,
+..._note.txt), li verifica come check (linea e treno) e scrive FILE: una copia
+del pacchetto di base con lo scenario accodato. Avviato senza argomenti, FILE
+fa quello che fa Progetto1, con questo scenario al posto di quello
+incorporato: scrive i testi, li compila e lascia nella sua cartella i tre file
+binari e i tre documenti.
+
+I testi sono in Windows-1252, come li scrive il pacchetto. Una riga chiusa dal
+solo LF è accettata (il pacchetto la scriverà con CR LF, e la verifica legge
+i testi così); un testo che sembra UTF-8 dà un avviso, perché il pacchetto ne
+scriverebbe i byte come caratteri Windows-1252. Un byte che Windows-1252 non
+definisce (0x81, 0x8D, 0x8F, 0x90, 0x9D), un CR isolato, la riga "riferimento
+fine del file" o più di 1000 righe in un testo sono rifiutati, con il file e
+la riga, perché il pacchetto non li scriverebbe uguali.
+
+Senza --base la base è il pacchetto accanto allo strumento: Progetto1.exe per
+un FILE che finisce con ".exe" (pacchetto Windows), altrimenti Progetto1
+(pacchetto Linux). Uno scenario già accodato alla base viene sostituito, non
+aggiunto. FILE viene scritto accanto al suo nome e poi rinominato; il
+pacchetto Linux è eseguibile.
+
+Stato d'uscita:
+  0  pacchetto scritto
+  1  la verifica trova errori: nessun pacchetto scritto (con --force sì)
+  2  uso sbagliato, nomi non sicuri, un testo che il pacchetto non scriverebbe
+     uguale, una base che non è un pacchetto, oppure un file che non si può
+     leggere o scrivere
+)";
+
+struct OpzioniPackage {
+  std::string testi, nome, numero, uscita, base;
+  bool force = false;
+  FormaLuogo luogo = FormaLuogo::kCompilatore;
+};
+
+int esegui_package(const OpzioniPackage& o, std::ostream& out, std::ostream& err,
+                   SistemaFile& sistema) {
+  Pacchetto p;
+  if (!nomi_pacchetto(o.nome, o.numero, p, err)) return kUscitaUso;
+  const fs::path destinazione = percorso(o.uscita);
+  if (!destinazione.has_filename()) {
+    err << "scenario: --out \"" << o.uscita << "\": serve il nome di un file\n";
+    return kUscitaUso;
+  }
+  const fs::path cartella =
+      destinazione.has_parent_path() ? destinazione.parent_path() : fs::path(".");
+  if (!cartella_utilizzabile(cartella, err)) return kUscitaUso;
+  const bool windows = uscita_windows(destinazione);
+
+  Scenario s;
+  s.nome_linea = p.nome_linea;
+  s.numero_treno = p.numero_treno;
+  std::vector<fs::path> letti;
+  std::string nomi_letti[2];
+  try {
+    for (const TestoScenario& t : testi_scenario(p)) {
+      const fs::path file = percorso(o.testi) / percorso(da_cp1252(t.nome));
+      const std::string nome = testo(file);
+      RigheTesto r = righe_del_testo(leggi_file(file, "il testo"), nome);
+      if (r.solo_lf) {
+        err << nome << ": avviso: righe chiuse dal solo LF: il pacchetto le scrive con CR LF\n";
+      }
+      if (r.sembra_utf8) {
+        err << nome << ": avviso: il testo sembra UTF-8, ma il pacchetto ne scrive i byte come "
+            << "caratteri Windows-1252 (\"è\" diventerebbe \"Ã¨\")\n";
+      }
+      s.*t.righe = std::move(r.righe);
+      if (letti.size() < 2) nomi_letti[letti.size()] = nome;
+      letti.push_back(file);
+    }
+  } catch (const ErroreFile& e) {
+    err << "scenario: " << e.what() << "\n";
+    return kUscitaUso;
+  }
+
+  // Checked as the package will write them, line ends and all.
+  std::int32_t contatore = 0;
+  const std::string testo_linea = componi_testo(s.linea, contatore);
+  const std::string testo_treno = componi_testo(s.treno, contatore);
+  const EsitoVerifica esito = verifica(testo_linea, testo_treno, p.nome_linea, p.numero_treno,
+                                       nomi_letti[0], nomi_letti[1]);
+  err << testo_verifica(esito, o.luogo);
+  if (esito.errori() > 0) {
+    if (!o.force) {
+      err << "scenario: " << esito.errori()
+          << " errori nei testi: nessun pacchetto scritto (--force lo scrive comunque)\n";
+      return kUscitaCodice;
+    }
+    err << "scenario: " << esito.errori() << " errori nei testi: pacchetto scritto per --force\n";
+  }
+
+  const fs::path base = o.base.empty()
+                            ? pacchetto_base_predefinito(eseguibile_programma(), destinazione)
+                            : percorso(o.base);
+  PacchettoComposto composto;
+  try {
+    composto = componi_pacchetto(leggi_file(base, "il pacchetto di base"), windows, s, testo(base));
+    scrivi_contenuti_in_cartella(cartella, {{testo(destinazione.filename()), composto.byte}}, letti,
+                                 sistema, !windows);
+  } catch (const ErroreFile& e) {
+    err << "scenario: " << e.what() << "\n";
+    return kUscitaUso;
+  }
+  out << "scritto " << testo(destinazione) << ": pacchetto " << (windows ? "Windows" : "Linux")
+      << " della linea " << o.nome << ", treno " << o.numero << ", da " << testo(base)
+      << (composto.sostituiti ? " (il suo scenario accodato è stato sostituito)" : "") << "\n";
+  return kUscitaPulita;
+}
+
 }  // namespace
 
 bool nome_valido(const std::string& utf8, std::string& cp1252, std::string& motivo) {
@@ -707,6 +823,27 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
   vista_treno->needs(vista_linea);
   vw->footer(kPiedeView);
 
+  OpzioniPackage op;
+  CLI::App* pk = sottocomando(
+      app, "package",
+      "Scrive un pacchetto (Windows o Linux) che porta con sé i cinque testi di uno scenario:\n"
+      "avviato, fa quello che fa Progetto1 con questo scenario");
+  pk->add_option("--texts", op.testi, "cartella dei cinque testi, con i nomi del pacchetto")
+      ->required()
+      ->type_name("DIR");
+  pk->add_option("--name", op.nome, "nome della linea")->required()->type_name("NOME_LINEA");
+  pk->add_option("--number", op.numero, "numero del treno")->required()->type_name("NUMERO_TRENO");
+  pk->add_option("--out", op.uscita, "pacchetto da scrivere (.exe: per Windows)")
+      ->required()
+      ->type_name("FILE");
+  pk->add_option("--base", op.base,
+                 "pacchetto da copiare (di solito quello accanto allo strumento)")
+      ->type_name("PACCHETTO");
+  pk->add_flag("--force", op.force, "scrive il pacchetto anche se la verifica trova errori");
+  std::string luogo_scelto_package;
+  opzione_luogo(pk, luogo_scelto_package);
+  pk->footer(kPiedePackage);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -740,6 +877,10 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
       return kUscitaUso;
     }
     return esegui_map(om, out, err, sistema);
+  }
+  if (pk->parsed()) {
+    op.luogo = forma_luogo(luogo_scelto_package);
+    return esegui_package(op, out, err, sistema);
   }
   if (vw->parsed()) {
     if (!finisce_con(ovw.mappa.uscita, ".html")) {

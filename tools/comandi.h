@@ -1,4 +1,5 @@
-// The `scenario` command line: compile, texts, dump and map.
+// The `scenario` command line: compile, check, texts, dump, map, view, decompile
+// and package.
 #pragma once
 
 #include <ostream>

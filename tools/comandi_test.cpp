@@ -67,7 +67,8 @@ TEST_F(Strumento, ErroriDUsoStato2) {
   EXPECT_TRUE(contenuto(uscita_).empty());
 
   EXPECT_EQ(esegui({}).err,
-            "scenario: serve un sottocomando: compile, check, texts, dump, map, view o decompile\n"
+            "scenario: serve un sottocomando: compile, check, texts, dump, map, view, decompile o "
+            "package\n"
             "Usa --help per l'aiuto.\n");
   EXPECT_EQ(esegui({"compile", "--line", linea_.string()}).err,
             "scenario: manca l'opzione obbligatoria --train\nUsa --help per l'aiuto.\n");

@@ -41,7 +41,8 @@ std::vector<stazione> decodifica_stazioni(std::string_view byte);
 // Cells 0 to the last; at least one cell.
 std::vector<cella> decodifica_celle(std::string_view byte);
 
-enum class TipoFile { kPiano, kStazioni, kCelle };
+// kPacchetto: a package executable, which may carry a scenario of its own.
+enum class TipoFile { kPiano, kStazioni, kCelle, kPacchetto };
 // By the file's name: "_linea.dat" is the plan, ".sim" the station table,
 // any other ".dat" the cells. False for any other name.
 bool tipo_da_nome(const std::string& nome, TipoFile& tipo);

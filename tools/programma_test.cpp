@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "model/cp1252.h"
+#include "scenario/contenuto_accodato.h"
 #include "tools/decodifica.h"
 #include "tools/mappa.h"
 #include "tools/prova_strumento.h"
@@ -53,6 +54,52 @@ class Programma : public prova::StrumentoProva {
 
   Avvio programma() {
     return [this](const std::vector<std::string>& a) { return esegui_programma(a); };
+  }
+
+  // A package copied alone into a new folder and run there without a
+  // display, as a user starts it; its status and standard error.
+  Esito esegui_pacchetto(const std::string& byte, const fs::path& cartella) {
+    fs::create_directories(cartella);
+    const fs::path programma = cartella / "Pacchetto";
+    scrivi(programma, byte);
+    fs::permissions(programma, fs::perms::owner_all);
+    const fs::path err = cartella_ / "stderr_pacchetto.txt";
+    const std::string comando =
+        "cd / && env -u DISPLAY " + citato(programma) + " >/dev/null 2>" + citato(err);
+    const int r = std::system(comando.c_str());
+    Esito e;
+    e.stato = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
+    e.err = leggi(err);
+    fs::remove(err);
+    return e;
+  }
+
+  // The embedded scenario's five texts under another line name and train
+  // number, with a station renamed in the train text, a changed line in the
+  // notes, and the slow-down order saved with LF line ends only.
+  fs::path scenario_diverso() {
+    const fs::path esportati = cartella_ / "esportati";
+    const fs::path testi = cartella_ / "testi";
+    fs::create_directories(testi);
+    EXPECT_EQ(esegui_programma({"texts", "--out", esportati.string()}).stato, 0);
+    const auto sostituisci = [](std::string t, const std::string& da, const std::string& a) {
+      const std::size_t i = t.find(da);
+      EXPECT_NE(i, std::string::npos) << da;
+      if (i != std::string::npos) t.replace(i, da.size(), a);
+      return t;
+    };
+    scrivi(testi / "Valdera_linea.txt", leggi(esportati / "Corsanta_linea.txt"));
+    scrivi(testi / "Valdera_2211-.txt", sostituisci(leggi(esportati / "Corsanta_7402-.txt"),
+                                                    ", SAN FELICIO\r\n", ", SAN F\xC8LICE\r\n"));
+    scrivi(testi / "Valdera_2211_scheda_treno.txt",
+           leggi(esportati / "Corsanta_7402_scheda_treno.txt"));
+    std::string rallentamenti = leggi(esportati / "Corsanta_7402_rallentamenti.txt");
+    std::erase(rallentamenti, '\r');
+    scrivi(testi / "Valdera_2211_rallentamenti.txt", rallentamenti);
+    scrivi(testi / "Valdera_2211_note.txt",
+           sostituisci(leggi(esportati / "Corsanta_7402_note.txt"), "Trazione elettrica",
+                       "Trazione a vapore, un tempo elettrica"));
+    return testi;
   }
 };
 
@@ -176,6 +223,147 @@ TEST_F(Programma, CompileDeiTestiEsportatiUgualeAlPacchetto) {
                            "Corsanta_7402_scheda_treno.txt"}) {
     EXPECT_TRUE(leggi(esportati / nome) == leggi(pacchetto / nome)) << nome << " differisce";
   }
+}
+
+// A package of another scenario runs it exactly as the package runs its
+// own: the binary files of `compile` of the same texts, the documents as
+// given (with CR LF), nothing else left behind; packaging it again replaces
+// what it carries.
+TEST_F(Programma, PacchettoDiUnAltroScenario) {
+  const fs::path testi = scenario_diverso();
+  const fs::path pacchetto = cartella_ / "pacchetti" / "Valdera";
+  const std::vector<std::string> package = {
+      "package", "--texts", testi.string(),     "--name", "Valdera",   "--number",
+      "2211",    "--out",   pacchetto.string(), "--base", P1_PROGETTO1};
+  const Esito p = esegui_programma(package);
+  ASSERT_EQ(p.stato, 0) << p.err;
+  EXPECT_EQ(p.err, testi.string() +
+                       "/Valdera_2211_rallentamenti.txt: avviso: righe chiuse dal solo LF: il "
+                       "pacchetto le scrive con CR LF\n");
+  EXPECT_NE(fs::status(pacchetto).permissions() & fs::perms::owner_exec, fs::perms::none);
+  const std::string byte = leggi(pacchetto);
+  EXPECT_EQ(byte.substr(0, fs::file_size(P1_PROGETTO1)), leggi(P1_PROGETTO1));
+
+  ASSERT_EQ(esegui_programma({"compile", "--line", (testi / "Valdera_linea.txt").string(),
+                              "--train", (testi / "Valdera_2211-.txt").string(), "--name",
+                              "Valdera", "--number", "2211", "--out", uscita_.string()})
+                .stato,
+            0);
+  const fs::path esecuzione = cartella_ / "esecuzione";
+  const Esito e = esegui_pacchetto(byte, esecuzione);
+  ASSERT_EQ(e.stato, 0) << e.err;
+  std::map<std::string, std::string> attesi = contenuto(uscita_);
+  for (const char* nome : {"Valdera_2211_scheda_treno.txt", "Valdera_2211_rallentamenti.txt",
+                           "Valdera_2211_note.txt"}) {
+    std::string documento;
+    for (char c : leggi(testi / nome)) {
+      if (c == '\n' && (documento.empty() || documento.back() != '\r')) documento += '\r';
+      documento += c;
+    }
+    attesi[nome] = documento;
+  }
+  attesi["Pacchetto"] = byte;
+  EXPECT_EQ(contenuto(esecuzione), attesi);
+  EXPECT_NE(leggi(esecuzione / "Valdera_2211.sim").find("SAN F\xC8LICE"), std::string::npos);
+
+  // What it carries, for people and for scripts.
+  const Esito d = esegui_programma({"dump", pacchetto.string()});
+  ASSERT_EQ(d.stato, 0) << d.err;
+  EXPECT_EQ(
+      d.out.rfind("# " + pacchetto.string() + ": pacchetto con uno scenario accodato dal byte " +
+                      std::to_string(fs::file_size(P1_PROGETTO1)) +
+                      ": linea \"Valdera\", treno \"2211\"\n## Valdera_linea.txt: 154 "
+                      "righe\n[generale]\n",
+                  0),
+      0u)
+      << d.out;
+  EXPECT_NE(d.out.find("\n## Valdera_2211_note.txt: 51 righe\n"), std::string::npos);
+  EXPECT_NE(d.out.find("Trazione a vapore, un tempo elettrica"), std::string::npos);
+  const Esito j = esegui_programma({"dump", "--json", P1_PROGETTO1});
+  EXPECT_EQ(j.out, "{\"files\":[{\"file\":\"" + std::string(P1_PROGETTO1) +
+                       "\",\"tipo\":\"pacchetto\",\"scenario\":null,\"testi\":[]}]}\n");
+
+  // Packaged again from itself, with other names: the old data replaced.
+  std::vector<std::string> di_nuovo = package;
+  di_nuovo[6] = "2212";
+  di_nuovo.back() = pacchetto.string();
+  for (const char* nome : {"_scheda_treno.txt", "_rallentamenti.txt", "_note.txt", "-.txt"}) {
+    fs::copy_file(testi / ("Valdera_2211" + std::string(nome)),
+                  testi / ("Valdera_2212" + std::string(nome)));
+  }
+  const Esito r = esegui_programma(di_nuovo);
+  ASSERT_EQ(r.stato, 0) << r.err;
+  EXPECT_NE(r.out.find("il suo scenario accodato è stato sostituito"), std::string::npos);
+  const std::string rifatto = leggi(pacchetto);
+  ASSERT_EQ(rifatto.size(), byte.size());
+  const ContenutoAccodato c = leggi_accodato(rifatto);
+  ASSERT_EQ(c.stato, ContenutoAccodato::Stato::kValido) << c.motivo;
+  EXPECT_EQ(c.inizio, fs::file_size(P1_PROGETTO1));
+  EXPECT_EQ(c.scenario.numero_treno, "2212");
+}
+
+// Damaged data and names that would write outside the package's folder:
+// refused with the failure status, nothing written beside the program.
+TEST_F(Programma, PacchettoRovinatoONomiNonSicuriNonScriveNulla) {
+  const std::string base = leggi(P1_PROGETTO1);
+  const auto con = [&](const std::string& nome, const std::string& numero) {
+    Scenario s = scenario_incorporato();
+    s.nome_linea = nome;
+    s.numero_treno = numero;
+    return base + componi_accodato(s, base.size());
+  };
+  const std::string buono = con("Valdera", "2211");
+  const std::size_t s = base.size();
+  const auto scrivi32 = [](std::string& b, std::size_t da, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+      b[da + static_cast<std::size_t>(i)] = static_cast<char>(v >> (8 * i));
+  };
+  std::string somma = buono;
+  somma[s + 40] ^= 0x20;
+  std::string versione = buono;
+  scrivi32(versione, s + 8, 2);
+  scrivi32(versione, versione.size() - 12,
+           crc32(std::string_view(versione).substr(s, versione.size() - kDimensioneCoda - s)));
+  std::string oltre = buono;
+  scrivi32(oltre, oltre.size() - kDimensioneCoda, static_cast<std::uint32_t>(oltre.size()));
+  std::string troncato = buono;
+  troncato.erase(s + 100, 1000);
+
+  struct Caso {
+    const char* nome;
+    std::string byte;
+    const char* messaggio;
+  };
+  const Caso casi[] = {
+      {"somma di controllo", somma, "rovinato"},
+      {"versione sconosciuta", versione, "rovinato"},
+      {"dimensioni oltre il file", oltre, "rovinato"},
+      {"dati troncati", troncato, "rovinato"},
+      {"cartella superiore", con("..", "2211"), "non si può scrivere"},
+      {"separatore", con("Val/dera", "2211"), "non si può scrivere"},
+      {"separatore Windows", con("Valdera", "22\\11"), "non si può scrivere"},
+      {"dispositivo", con("CON", "2211"), "non si può scrivere"},
+      {"dispositivo con estensione", con("Valdera", "lpt1.txt"), "non si può scrivere"},
+      {"carattere di controllo",
+       con("Val\x01"
+           "dera",
+           "2211"),
+       "non si può scrivere"},
+  };
+  int i = 0;
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(c.nome);
+    const fs::path cartella = cartella_ / ("caso" + std::to_string(i++));
+    const Esito e = esegui_pacchetto(c.byte, cartella);
+    EXPECT_EQ(e.stato, 2);
+    EXPECT_NE(e.err.find(c.messaggio), std::string::npos) << e.err;
+    EXPECT_EQ(contenuto(cartella).size(), 1u);
+  }
+  // The tool's dump names the damage too.
+  scrivi(cartella_ / "Rovinato", somma);
+  const Esito d = esegui_programma({"dump", (cartella_ / "Rovinato").string()});
+  EXPECT_EQ(d.stato, 2);
+  EXPECT_NE(d.err.find("somma di controllo"), std::string::npos) << d.err;
 }
 
 TEST_F(Programma, DumpDiUnFileFuoriFormato) {

@@ -6,6 +6,7 @@
 #include "model/costanti.h"
 #include "model/cp1252.h"
 #include "model/tracciati.h"
+#include "tools/impacchetta.h"
 
 namespace progetto1::strumento {
 
@@ -115,6 +116,32 @@ void scrivi_celle(std::ostream& out, const FileDecodificato& f) {
   }
 }
 
+// The five texts of the scenario a package carries, under the names the
+// package writes them by.
+std::array<TestoScenario, 5> testi_accodati(const Scenario& s) {
+  Pacchetto p;
+  p.nome_linea = s.nome_linea;
+  p.numero_treno = s.numero_treno;
+  return testi_scenario(p);
+}
+
+void scrivi_pacchetto(std::ostream& out, const FileDecodificato& f) {
+  if (f.accodato.stato != ContenutoAccodato::Stato::kValido) {
+    out << "# " << f.nome << ": pacchetto senza scenario accodato: esegue quello incorporato "
+        << "(linea \"" << kNomeLinea << "\", treno \"" << kNumeroTreno << "\")\n";
+    return;
+  }
+  const Scenario& s = f.accodato.scenario;
+  out << "# " << f.nome << ": pacchetto con uno scenario accodato dal byte " << f.accodato.inizio
+      << ": linea \"" << da_cp1252(s.nome_linea) << "\", treno \"" << da_cp1252(s.numero_treno)
+      << "\"\n";
+  for (const TestoScenario& t : testi_accodati(s)) {
+    const std::vector<std::string>& righe = s.*t.righe;
+    out << "## " << da_cp1252(t.nome) << ": " << righe.size() << " righe\n";
+    for (const std::string& r : righe) out << r << "\n";
+  }
+}
+
 }  // namespace
 
 std::string testo_doppio(double v) {
@@ -127,11 +154,22 @@ FileDecodificato decodifica_file(const std::string& nome, std::string_view byte)
   FileDecodificato f;
   f.nome = nome;
   if (!tipo_da_nome(nome, f.tipo)) {
-    throw ErroreFormato(
-        "tipo di file sconosciuto: il nome deve finire con \"_linea.dat\" (piano), \".sim\" "
-        "(stazioni) o \".dat\" (celle)");
+    if (byte.substr(0, 2) != "MZ" && byte.substr(0, 4) !=
+                                         "\x7f"
+                                         "ELF") {
+      throw ErroreFormato(
+          "tipo di file sconosciuto: il nome deve finire con \"_linea.dat\" (piano), \".sim\" "
+          "(stazioni) o \".dat\" (celle), oppure il file deve essere un pacchetto eseguibile");
+    }
+    f.tipo = TipoFile::kPacchetto;
   }
   switch (f.tipo) {
+    case TipoFile::kPacchetto:
+      f.accodato = leggi_accodato(byte);
+      if (f.accodato.stato == ContenutoAccodato::Stato::kDanneggiato) {
+        throw ErroreFormato("lo scenario accodato al pacchetto è rovinato: " + f.accodato.motivo);
+      }
+      break;
     case TipoFile::kPiano:
       f.piano = decodifica_piano(byte);
       break;
@@ -170,6 +208,9 @@ void scrivi_scarico(std::ostream& out, const FileDecodificato& f) {
     case TipoFile::kCelle:
       scrivi_celle(out, f);
       break;
+    case TipoFile::kPacchetto:
+      scrivi_pacchetto(out, f);
+      break;
   }
 }
 
@@ -181,6 +222,8 @@ const char* chiave_elementi(const FileDecodificato& f) {
       return "slot";
     case TipoFile::kCelle:
       return "celle";
+    case TipoFile::kPacchetto:
+      return "testi";
   }
   return "";
 }
@@ -193,6 +236,8 @@ std::size_t numero_elementi(const FileDecodificato& f) {
       return f.stazioni.size();
     case TipoFile::kCelle:
       return f.celle.size();
+    case TipoFile::kPacchetto:
+      return f.accodato.stato == ContenutoAccodato::Stato::kValido ? 5 : 0;
   }
   return 0;
 }
@@ -216,6 +261,10 @@ nlohmann::ordered_json json_elemento(const FileDecodificato& f, std::size_t i) {
       membri_json(j, f.celle[i], kCampiCella);
       return j;
     }
+    case TipoFile::kPacchetto: {
+      const TestoScenario t = testi_accodati(f.accodato.scenario)[i];
+      return {{"file", da_cp1252(t.nome)}, {"righe", f.accodato.scenario.*t.righe}};
+    }
   }
   return nullptr;
 }
@@ -226,7 +275,20 @@ void scrivi_json_scarico(std::ostream& out, const FileDecodificato& f) {
   const nlohmann::ordered_json nome = f.nome;
   const nlohmann::ordered_json tipo = nome_tipo_file(f.tipo);
   out << "{\"file\":" << nome.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
-      << ",\"tipo\":" << tipo.dump() << ",\"" << chiave_elementi(f) << "\":[";
+      << ",\"tipo\":" << tipo.dump();
+  if (f.tipo == TipoFile::kPacchetto) {
+    // The constants of the scenario it carries, null when it runs the embedded one.
+    const bool con = f.accodato.stato == ContenutoAccodato::Stato::kValido;
+    nlohmann::ordered_json s;
+    if (con) {
+      s["nome_linea"] = da_cp1252(f.accodato.scenario.nome_linea);
+      s["numero_treno"] = da_cp1252(f.accodato.scenario.numero_treno);
+      s["inizio"] = f.accodato.inizio;
+    }
+    out << ",\"scenario\":"
+        << s.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+  }
+  out << ",\"" << chiave_elementi(f) << "\":[";
   const std::size_t n = numero_elementi(f);
   for (std::size_t i = 0; i < n; ++i) {
     if (i > 0) out << ',';
@@ -244,6 +306,8 @@ std::string nome_tipo_file(TipoFile tipo) {
       return "stazioni";
     case TipoFile::kCelle:
       return "celle";
+    case TipoFile::kPacchetto:
+      return "pacchetto";
   }
   return "";
 }

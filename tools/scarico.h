@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "scenario/contenuto_accodato.h"
 #include "tools/decodifica.h"
 
 namespace progetto1::strumento {
@@ -18,10 +19,13 @@ struct FileDecodificato {
   Piano piano;
   std::vector<stazione> stazioni;
   std::vector<cella> celle;
+  ContenutoAccodato accodato;  // kPacchetto: what the package carries
 };
 
-// Decodes `byte` by the kind that `nome` names; ErroreFormato when the name
-// names no kind or the bytes do not fit.
+// Decodes `byte` by the kind that `nome` names; a file of any other name
+// that is a Windows or Linux executable is a package. ErroreFormato when the
+// name names no kind and the file is no executable, when the bytes do not
+// fit, and for a package whose appended scenario is damaged.
 FileDecodificato decodifica_file(const std::string& nome, std::string_view byte);
 
 // What a slot of the station table holds: "riservato" (slot 0), "stazione",

@@ -50,7 +50,8 @@ void scrivi_in_cartella(const fs::path& cartella, const std::vector<FileUscita>&
 }
 
 void scrivi_contenuti_in_cartella(const fs::path& cartella, const FileProdotti& file,
-                                  const std::vector<fs::path>& intoccabili, SistemaFile& sistema) {
+                                  const std::vector<fs::path>& intoccabili, SistemaFile& sistema,
+                                  bool eseguibili) {
   std::error_code ec;
   if (!fs::exists(fs::status(cartella, ec))) {
     fs::create_directories(cartella, ec);
@@ -78,7 +79,8 @@ void scrivi_contenuti_in_cartella(const fs::path& cartella, const FileProdotti& 
   }
 
   std::vector<FileNuovo> nuovi;
-  for (std::size_t i = 0; i < file.size(); ++i) nuovi.push_back({destinazioni[i], file[i].second});
+  for (std::size_t i = 0; i < file.size(); ++i)
+    nuovi.push_back({destinazioni[i], file[i].second, eseguibili});
   try {
     sostituisci_file(sistema, nuovi);
   } catch (const GuastoFile& g) {

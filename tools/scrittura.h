@@ -29,10 +29,11 @@ class ErroreFile : public std::runtime_error {
 void scrivi_in_cartella(const std::filesystem::path& cartella, const std::vector<FileUscita>& file,
                         const std::vector<std::filesystem::path>& intoccabili = {},
                         SistemaFile& sistema = sistema_file());
-// The same for files whose bytes may be produced as they are written.
+// The same for files whose bytes may be produced as they are written;
+// with `eseguibili` the files are programs, runnable once in place.
 void scrivi_contenuti_in_cartella(const std::filesystem::path& cartella, const FileProdotti& file,
                                   const std::vector<std::filesystem::path>& intoccabili,
-                                  SistemaFile& sistema);
+                                  SistemaFile& sistema, bool eseguibili = false);
 
 // The whole file as bytes; ErroreFile when it cannot be read.
 std::string leggi_file(const std::filesystem::path& percorso, const std::string& cosa);
