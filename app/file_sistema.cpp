@@ -70,6 +70,28 @@ class SistemaFileReale : public SistemaFile {
     std::fclose(f);
     return ec;
   }
+  std::error_code leggi_parte(const std::filesystem::path& percorso, std::uint64_t da,
+                              std::size_t n, std::string& byte) override {
+    errno = 0;
+    std::FILE* f = file_piattaforma::apri(percorso, false);
+    if (f == nullptr) return da_errno(ENOENT);
+    std::error_code ec;
+    byte.clear();
+    long dimensione = -1;
+    if (std::fseek(f, 0, SEEK_END) == 0) dimensione = std::ftell(f);
+    if (dimensione < 0) {
+      ec = da_errno(EIO);
+    } else if (da < static_cast<std::uint64_t>(dimensione)) {
+      byte.resize(static_cast<std::size_t>(
+          std::min<std::uint64_t>(n, static_cast<std::uint64_t>(dimensione) - da)));
+      if (std::fseek(f, static_cast<long>(da), SEEK_SET) != 0 ||
+          std::fread(byte.data(), 1, byte.size(), f) != byte.size()) {
+        ec = da_errno(EIO);
+      }
+    }
+    std::fclose(f);
+    return ec;
+  }
   bool esiste(const std::filesystem::path& percorso) override {
     return file_piattaforma::esiste(percorso);
   }

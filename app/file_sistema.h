@@ -6,6 +6,7 @@
 // wide, extended-length path.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -37,6 +38,14 @@ class SistemaFile {
     const std::error_code ec = leggi(percorso, byte);
     if (!ec && byte.size() > n) byte.erase(0, byte.size() - n);
     return ec;
+  }
+  // The n bytes from offset da, or as many as there are (none past the end).
+  virtual std::error_code leggi_parte(const std::filesystem::path& percorso, std::uint64_t da,
+                                      std::size_t n, std::string& byte) {
+    const std::error_code ec = leggi(percorso, byte);
+    if (ec) return ec;
+    byte = da < byte.size() ? byte.substr(static_cast<std::size_t>(da), n) : std::string();
+    return {};
   }
   // A regular file of that name exists.
   virtual bool esiste(const std::filesystem::path& percorso) = 0;

@@ -92,6 +92,11 @@ class SistemaFileDifettoso : public SistemaFile {
     if (guasto(Operazione::kLeggi, percorso)) return causa(Operazione::kLeggi);
     return vero_.leggi_coda(percorso, n, byte);
   }
+  std::error_code leggi_parte(const std::filesystem::path& percorso, std::uint64_t da,
+                              std::size_t n, std::string& byte) override {
+    if (guasto(Operazione::kLeggi, percorso)) return causa(Operazione::kLeggi);
+    return vero_.leggi_parte(percorso, da, n, byte);
+  }
   bool esiste(const std::filesystem::path& percorso) override { return vero_.esiste(percorso); }
   std::error_code rendi_eseguibile(const std::filesystem::path& percorso) override {
     if (guasto(Operazione::kCrea, percorso)) return causa(Operazione::kCrea);

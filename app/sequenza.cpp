@@ -67,7 +67,14 @@ int avvia(Piattaforma& piattaforma, Archivio& archivio, SistemaFile& sistema) {
   // A bare package, the common case, reads only its last bytes.
   std::string byte;
   std::error_code ec = sistema.leggi_coda(file, kDimensioneCoda, byte);
-  if (!ec && !ha_coda_accodata(byte)) return carica(piattaforma, archivio);
+  if (!ec && !ha_coda_accodata(byte)) {
+    // Without the trailer, a package cut short still has the header of its
+    // data where the program ends.
+    ec = sistema.leggi_parte(file, 0, kDimensioneTesta, byte);
+    const std::optional<std::uint64_t> fine = ec ? std::nullopt : fine_eseguibile(byte);
+    if (fine) ec = sistema.leggi_parte(file, *fine, kDimensioneIntestazione, byte);
+    if (!ec && !(fine && inizia_come_accodato(byte))) return carica(piattaforma, archivio);
+  }
   if (!ec) ec = sistema.leggi(file, byte);
   if (ec) {
     piattaforma.messaggio(testo_guasto(GuastoFile(Operazione::kLeggi, file, ec)),

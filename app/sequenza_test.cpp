@@ -8,6 +8,7 @@
 #include "model/archivio_memoria.h"
 #include "model/cp1252.h"
 #include "scenario/contenuto_accodato.h"
+#include "scenario/eseguibile_finto.h"
 
 namespace progetto1 {
 namespace {
@@ -176,6 +177,13 @@ TEST(Avvia, DatiRovinatiONomiNonSicuriNonScrivonoNulla) {
       {"troncato",
        [&] { return buono.substr(0, kEseguibile.size() + 30) + buono.substr(buono.size() - 24); },
        rovinato},
+      {"tagliato alla fine",
+       [&] {
+         const std::string elf = prova::elf_finto(4096);
+         const std::string f = elf + componi_accodato(scenario_altro(), elf.size());
+         return f.substr(0, f.size() - 50);
+       },
+       rovinato},
       {"versione sconosciuta",
        [&] {
          std::string f = buono;
@@ -204,6 +212,21 @@ TEST(Avvia, DatiRovinatiONomiNonSicuriNonScrivonoNulla) {
     EXPECT_NE(piattaforma.eventi[0].find(a_cp1252("Nessun file è stato scritto.")),
               std::string::npos);
   }
+}
+
+// This very program, as the linker made it, ends where its headers say: a
+// bare package is never taken for one cut short.
+TEST(Avvia, IlProgrammaFinisceDoveDiceLaSuaTesta) {
+  const std::filesystem::path programma = crea_piattaforma()->file_programma();
+  std::string byte;
+  ASSERT_FALSE(sistema_file().leggi(programma, byte)) << programma;
+  const std::optional<std::uint64_t> fine =
+      fine_eseguibile(std::string_view(byte).substr(0, kDimensioneTesta));
+#ifdef _WIN32
+  if (!fine) GTEST_SKIP() << "programma con la tabella dei simboli";
+#endif
+  ASSERT_TRUE(fine.has_value());
+  EXPECT_EQ(*fine, byte.size());
 }
 
 TEST(Avvia, IlProprioFileIlleggibileEUnGuasto) {

@@ -1,5 +1,6 @@
 #include "scenario/contenuto_accodato.h"
 
+#include <algorithm>
 #include <array>
 
 #include "model/cp1252.h"
@@ -123,9 +124,68 @@ bool ha_coda_accodata(std::string_view coda) {
          coda.substr(coda.size() - kMagiaCoda.size()) == kMagiaCoda;
 }
 
+std::optional<std::uint64_t> fine_eseguibile(std::string_view testa) {
+  // Every read checked against what testa holds.
+  const auto c = [&](std::uint64_t da, int byte) -> std::optional<std::uint64_t> {
+    if (da > testa.size() || testa.size() - da < static_cast<std::uint64_t>(byte)) return {};
+    return prendi(testa, static_cast<std::size_t>(da), byte);
+  };
+  if (testa.substr(0, 4) == std::string_view("\x7f"
+                                             "ELF",
+                                             4)) {
+    if (c(4, 1) != 2u || c(5, 1) != 1u) return {};  // 64-bit, little-endian
+    const auto phoff = c(0x20, 8), shoff = c(0x28, 8);
+    const auto phentsize = c(0x36, 2), phnum = c(0x38, 2);
+    const auto shentsize = c(0x3A, 2), shnum = c(0x3C, 2);
+    if (!phoff || !shoff || !phentsize || !phnum || !shentsize || !shnum) return {};
+    std::uint64_t fine = *shoff + *shentsize * *shnum;
+    for (std::uint64_t i = 0; i < *phnum; ++i) {
+      const std::uint64_t voce = *phoff + i * *phentsize;
+      const auto offset = c(voce + 8, 8), filesz = c(voce + 32, 8);
+      if (!offset || !filesz) return {};
+      fine = std::max(fine, *offset + *filesz);
+    }
+    return fine;
+  }
+  if (testa.substr(0, 2) == "MZ") {
+    const auto pe = c(0x3C, 4);
+    if (!pe || testa.substr(static_cast<std::size_t>(std::min<std::uint64_t>(*pe, testa.size())),
+                            4) != std::string_view("PE\0\0", 4)) {
+      return {};
+    }
+    const std::uint64_t coff = *pe + 4;
+    const auto sezioni = c(coff + 2, 2), simboli = c(coff + 8, 4), opzionale = c(coff + 16, 2);
+    if (!sezioni || !simboli || !opzionale || *simboli != 0) return {};
+    const std::uint64_t tabella = coff + 20 + *opzionale;
+    std::uint64_t fine = tabella + 40 * *sezioni;
+    for (std::uint64_t i = 0; i < *sezioni; ++i) {
+      const auto dimensione = c(tabella + 40 * i + 16, 4), inizio = c(tabella + 40 * i + 20, 4);
+      if (!dimensione || !inizio) return {};
+      if (*dimensione > 0) fine = std::max(fine, *inizio + *dimensione);
+    }
+    // The certificate of a signed program, for a 64-bit one: data directory 4.
+    const std::uint64_t o = coff + 20;
+    if (c(o, 2) == 0x20Bu && *opzionale >= 112 + 5 * 8) {
+      const auto certificato = c(o + 112 + 4 * 8, 4), dimensione = c(o + 112 + 4 * 8 + 4, 4);
+      if (!certificato || !dimensione) return {};
+      if (*dimensione > 0) fine = std::max(fine, *certificato + *dimensione);
+    }
+    return fine;
+  }
+  return {};
+}
+
+bool inizia_come_accodato(std::string_view dopo) {
+  return dopo.substr(0, kMagiaIntestazione.size()) == kMagiaIntestazione;
+}
+
 ContenutoAccodato leggi_accodato(std::string_view file) {
   const std::uint64_t dimensione = file.size();
   if (!ha_coda_accodata(file)) {
+    const std::optional<std::uint64_t> fine = fine_eseguibile(file.substr(0, kDimensioneTesta));
+    if (fine && *fine < dimensione && inizia_come_accodato(file.substr(*fine))) {
+      return danneggiato(kMotivoCoda, *fine);
+    }
     ContenutoAccodato assente;
     assente.inizio = dimensione;
     return assente;

@@ -24,13 +24,17 @@
 //     12  4  CRC-32 (the common reflected one, 0xEDB88320) of header and body
 //     16  8  magic "P1SCFINE"
 //
-// A file not ending with the trailer's magic carries no data. One that does
-// carries data that must be whole: both magics, S + 16 + B + 24 equal to
-// the file's size, the checksum, a known version, lengths inside the body
-// and filling it exactly, and every line one the writers can write as it is.
+// A file not ending with the trailer's magic carries no data, unless the
+// bytes right after the end of the program itself (as its own headers give
+// it) begin with the header's magic: then it is a package cut short, its
+// data damaged. One that does end with the trailer carries data that must
+// be whole: both magics, S + 16 + B + 24 equal to the file's size, the
+// checksum, a known version, lengths inside the body and filling it exactly,
+// and every line one the writers can write as it is.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -69,5 +73,24 @@ bool ha_coda_accodata(std::string_view coda);
 
 // What the whole file `file` carries.
 ContenutoAccodato leggi_accodato(std::string_view file);
+
+// How many of a program's first bytes fine_eseguibile reads at most.
+inline constexpr std::size_t kDimensioneTesta = 4096;
+
+// Where the program itself ends in its file, by the headers in its first
+// bytes `testa`: for a Linux program (64-bit ELF) the end of its section
+// header table or of its last segment, whichever is later; for a Windows one
+// (PE) the end of its last section or of its certificate. Nothing for any
+// other file, and for a Windows program with a symbol table (an unstripped
+// build), whose end these bytes do not give.
+std::optional<std::uint64_t> fine_eseguibile(std::string_view testa);
+
+// Whether `dopo`, the bytes from the end of the program on, begin as
+// appended data does: the trace of a package whose end was cut off.
+bool inizia_come_accodato(std::string_view dopo);
+
+// The reason given for such a package.
+inline constexpr const char* kMotivoCoda =
+    "i dati accodati sono troncati: ne manca la fine, con la coda che li chiude";
 
 }  // namespace progetto1

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+#include "scenario/eseguibile_finto.h"
+
 namespace progetto1 {
 namespace {
 
@@ -181,6 +183,56 @@ TEST(ContenutoAccodato, RigheCheIScrittoriNonScrivonoComeSono) {
   };
   for (const Caso& c : casi) {
     EXPECT_EQ(motivo_riga_non_scrivibile(c.riga).empty(), c.scrivibile) << c.riga;
+  }
+}
+
+}  // namespace
+}  // namespace progetto1
+
+namespace progetto1 {
+namespace {
+
+TEST(FineEseguibile, DalleTesteDiELFEPE) {
+  struct Caso {
+    const char* nome;
+    std::string programma;
+    std::optional<std::uint64_t> fine;
+  };
+  std::string con_simboli = prova::pe_finto(0x800);
+  prova::metti_le(con_simboli, 0x84 + 8, 0x600, 4);
+  std::string elf32 = prova::elf_finto(0x800);
+  elf32[4] = 1;
+  const Caso casi[] = {
+      {"ELF", prova::elf_finto(0x800), 0x800},
+      {"PE", prova::pe_finto(0x800), 0x800},
+      {"PE firmato", prova::pe_finto(0x800, 0x123), 0x923},
+      {"PE con simboli", con_simboli, std::nullopt},
+      {"ELF a 32 bit", elf32, std::nullopt},
+      {"testo", "MZ, ma non un programma", std::nullopt},
+      {"testa troppo corta", prova::elf_finto(0x800).substr(0, 0x30), std::nullopt},
+      {"vuoto", "", std::nullopt},
+  };
+  for (const Caso& c : casi) {
+    EXPECT_EQ(fine_eseguibile(c.programma), c.fine) << c.nome;
+  }
+}
+
+// A package whose end was cut off lost its trailer but not the header of its
+// data: damaged, not a bare package that runs the embedded scenario.
+TEST(FineEseguibile, UnPacchettoTagliatoERovinato) {
+  for (const std::string& base : {prova::elf_finto(0x800), prova::pe_finto(0x800)}) {
+    const std::string intero = base + componi_accodato(scenario_prova(), base.size());
+    for (std::size_t taglio :
+         {std::size_t{1}, std::size_t{24}, std::size_t{100}, intero.size() - base.size() - 8}) {
+      const ContenutoAccodato c =
+          leggi_accodato(std::string_view(intero).substr(0, intero.size() - taglio));
+      EXPECT_EQ(c.stato, Stato::kDanneggiato) << taglio;
+      EXPECT_EQ(c.motivo, kMotivoCoda);
+      EXPECT_EQ(c.inizio, base.size());
+    }
+    // Fewer bytes than the header's magic: nothing left to tell.
+    EXPECT_EQ(leggi_accodato(intero.substr(0, base.size() + 7)).stato, Stato::kAssente);
+    EXPECT_EQ(leggi_accodato(base).stato, Stato::kAssente);
   }
 }
 

@@ -4,7 +4,9 @@
 # files and the same output as the Linux tool, byte for byte; arguments and
 # paths come in wide, with backslashes, slashes and a drive letter; messages
 # and diagnostics come out as UTF-8 when redirected, diagnostics in the
-# Visual Studio form.
+# Visual Studio form; a package of another scenario, made by the Windows tool,
+# runs under Wine in an empty folder and writes the files that compile gives
+# and the documents as given.
 # Usage: strumento_wine.sh SCENARIO.EXE SCENARIO_LINUX LAVORO (WINEPREFIX set).
 set -euo pipefail
 scenario_exe=$1
@@ -114,4 +116,78 @@ if ! grep -q '^testi/senza generale.txt([0-9]*,[0-9]*): errore 102: ' "$radice/w
   exit 1
 fi
 head -1 "$radice/w_diagnosi.err"
+
+echo "== scenario.exe package: un altro scenario, eseguito da Wine in una cartella vuota"
+# The embedded texts under another line name and train number, a station
+# renamed (with a letter of the code page), a line of the notes changed, the
+# slow-down order with LF line ends only.
+for radice_testi in "$win" "$lin"; do
+  v="$radice_testi/valdera"
+  mkdir -p "$v"
+  cp "$radice_testi/testi/Corsanta_linea.txt" "$v/Valdera_linea.txt"
+  LC_ALL=C sed 's/, SAN FELICIO\r$/, SAN F\xC8LICE\r/' "$radice_testi/testi/Corsanta_7402-.txt" \
+    >"$v/Valdera_2211-.txt"
+  cp "$radice_testi/testi/Corsanta_7402_scheda_treno.txt" "$v/Valdera_2211_scheda_treno.txt"
+  tr -d '\r' <"$radice_testi/testi/Corsanta_7402_rallentamenti.txt" \
+    >"$v/Valdera_2211_rallentamenti.txt"
+  sed 's/^Trazione elettrica/Trazione a vapore, un tempo elettrica/' \
+    "$radice_testi/testi/Corsanta_7402_note.txt" >"$v/Valdera_2211_note.txt"
+  cmp -s "$v/Valdera_2211-.txt" "$radice_testi/testi/Corsanta_7402-.txt" &&
+    { echo "la stazione non è stata rinominata"; exit 1; }
+  cmp -s "$v/Valdera_2211_note.txt" "$radice_testi/testi/Corsanta_7402_note.txt" &&
+    { echo "le note non sono cambiate"; exit 1; }
+done
+# Without --base: Progetto1.exe beside scenario.exe.
+wine_in "$win" "$radice/w_package" package --texts valdera --name Valdera --number 2211 \
+  --out 'pacchetti\Valdera.exe'
+atteso 0 package "$radice/w_package"
+cat "$radice/w_package.out"
+pacchetto="$win/pacchetti/Valdera.exe"
+# The Linux tool makes the same file from the same base.
+linux_in "$lin" "$radice/l_package" package --texts valdera --name Valdera --number 2211 \
+  --out pacchetti/Valdera.exe --base "$(dirname "$scenario_exe")/Progetto1.exe"
+atteso 0 "package (Linux)" "$radice/l_package"
+cmp "$pacchetto" "$lin/pacchetti/Valdera.exe"
+echo "identico: Valdera.exe di scenario.exe e dello strumento Linux ($(stat -c %s "$pacchetto") byte)"
+linux_in "$lin" "$radice/l_valdera" compile --line valdera/Valdera_linea.txt \
+  --train valdera/Valdera_2211-.txt --name Valdera --number 2211 --out valdera_uscita
+atteso 0 "compile Valdera (Linux)" "$radice/l_valdera"
+
+esecuzione="$radice/esecuzione Valdera"
+mkdir -p "$esecuzione"
+cp "$pacchetto" "$esecuzione/"
+stato=0
+(cd / && xvfb-run -a wine "$esecuzione/Valdera.exe" >"$radice/w_valdera.log" 2>&1 </dev/null) ||
+  stato=$?
+if [ "$stato" -ne 0 ]; then
+  echo "Valdera.exe: stato $stato"
+  cat "$radice/w_valdera.log"
+  exit 1
+fi
+atteso_elenco=$(printf '%s\n' Valdera.exe Valdera_2211.dat Valdera_2211.sim \
+  Valdera_2211_note.txt Valdera_2211_rallentamenti.txt Valdera_2211_scheda_treno.txt \
+  Valdera_linea.dat | sort)
+elenco=$(cd "$esecuzione" && ls -A | sort)
+if [ "$elenco" != "$atteso_elenco" ]; then
+  echo "file del pacchetto: [$elenco] invece di [$atteso_elenco]"
+  exit 1
+fi
+for f in Valdera_linea.dat Valdera_2211.sim Valdera_2211.dat; do
+  cmp "$esecuzione/$f" "$lin/valdera_uscita/$f"
+  echo "identico a compile: $f ($(stat -c %s "$esecuzione/$f") byte)"
+done
+cmp "$esecuzione/Valdera_2211_scheda_treno.txt" "$win/valdera/Valdera_2211_scheda_treno.txt"
+cmp "$esecuzione/Valdera_2211_note.txt" "$win/valdera/Valdera_2211_note.txt"
+# Written with CR LF again, as the package writes every text.
+cmp "$esecuzione/Valdera_2211_rallentamenti.txt" "$win/testi/Corsanta_7402_rallentamenti.txt"
+echo "identici ai testi dati: i tre documenti"
+LC_ALL=C grep -qa $'SAN F\xC8LICE' "$esecuzione/Valdera_2211.sim" ||
+  { echo "la stazione rinominata manca nella tabella"; exit 1; }
+
+# What it carries, as the Linux tool says it.
+wine_in "$win" "$radice/w_dump_pacchetto" dump 'pacchetti\Valdera.exe'
+atteso 0 "dump del pacchetto" "$radice/w_dump_pacchetto"
+head -1 "$radice/w_dump_pacchetto.out"
+grep -qxF "## Valdera_2211_note.txt: 51 righe" "$radice/w_dump_pacchetto.out" ||
+  { echo "dump del pacchetto senza le note"; exit 1; }
 echo "lo strumento su Windows e su Linux concordano"

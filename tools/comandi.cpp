@@ -313,10 +313,18 @@ int esegui_check(const OpzioniCheck& o, std::ostream& out, std::ostream& err) {
   return kUscitaPulita;
 }
 
-int esegui_texts(const fs::path& uscita, std::ostream& out, std::ostream& err,
+struct OpzioniTexts {
+  std::string uscita, nome = kNomeLinea, numero = kNumeroTreno;
+};
+
+int esegui_texts(const OpzioniTexts& o, std::ostream& out, std::ostream& err,
                  SistemaFile& sistema) {
+  Pacchetto p;
+  if (!nomi_pacchetto(o.nome, o.numero, p, err)) return kUscitaUso;
+  const fs::path uscita = percorso(o.uscita);
   if (!cartella_utilizzabile(uscita, err)) return kUscitaUso;
-  const std::vector<FileUscita> file = con_nomi_disco(testi_pacchetto());
+  const std::vector<FileUscita> file =
+      con_nomi_disco(testi_pacchetto(p.nome_linea, p.numero_treno));
   try {
     scrivi_in_cartella(uscita, file, {}, sistema);
   } catch (const ErroreFile& e) {
@@ -769,14 +777,19 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
   opzione_luogo(v, luogo_scelto_check);
   v->footer(kPiedeCheck);
 
-  std::string uscita_testi;
+  OpzioniTexts ot;
   CLI::App* t = sottocomando(
       app, "texts",
       "Scrive i cinque testi dello scenario incorporato (linea, treno, note, rallentamenti,\n"
       "scheda) come li scrive il pacchetto; non cancella nulla");
-  t->add_option("--out", uscita_testi, "cartella dei testi (creata se manca)")
+  t->add_option("--out", ot.uscita, "cartella dei testi (creata se manca)")
       ->required()
       ->type_name("DIR");
+  t->add_option("--name", ot.nome,
+                "nome della linea nei nomi dei file (di solito: Corsanta), per package")
+      ->type_name("NOME_LINEA");
+  t->add_option("--number", ot.numero, "numero del treno nei nomi dei file (di solito: 7402)")
+      ->type_name("NUMERO_TRENO");
 
   std::vector<std::string> da_scaricare;
   bool json_dump = false;
@@ -868,7 +881,7 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
     ov.luogo = forma_luogo(luogo_scelto_check);
     return esegui_check(ov, out, err);
   }
-  if (t->parsed()) return esegui_texts(percorso(uscita_testi), out, err, sistema);
+  if (t->parsed()) return esegui_texts(ot, out, err, sistema);
   if (d->parsed()) return esegui_dump(da_scaricare, json_dump, out, err);
   if (dc->parsed()) return esegui_decompile(odc, out, err, sistema);
   if (m->parsed()) {

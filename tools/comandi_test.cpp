@@ -290,6 +290,23 @@ TEST_F(Strumento, TestiComeLiScriveIlPacchettoSenzaCancellareNulla) {
   EXPECT_EQ(e.out, elenco);
 }
 
+// Under another line's and train's names, ready for package; names that
+// package would refuse are refused here too.
+TEST_F(Strumento, TestiConIlNomeDiUnAltroScenario) {
+  const Esito e =
+      esegui({"texts", "--out", uscita_.string(), "--name", "Città", "--number", "2211"});
+  EXPECT_EQ(e.stato, 0) << e.err;
+  std::map<std::string, std::string> attesi;
+  for (const FileUscita& f : testi_pacchetto("Citt\xE0", "2211")) {
+    attesi[da_cp1252(f.first)] = f.second;
+  }
+  EXPECT_EQ(contenuto(uscita_), attesi);
+  EXPECT_EQ(attesi.count("Città_2211_scheda_treno.txt"), 1u);
+  const Esito n = esegui({"texts", "--out", uscita_.string(), "--name", "CON"});
+  EXPECT_EQ(n.stato, 2);
+  EXPECT_EQ(contenuto(uscita_), attesi);
+}
+
 // ---- dump ------------------------------------------------------------------------
 
 std::vector<std::string> righe(const std::string& testo) {

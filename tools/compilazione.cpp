@@ -96,10 +96,11 @@ EsitoCompilazione compila(std::string testo_linea, std::string testo_treno,
   return esito;
 }
 
-std::vector<FileUscita> testi_pacchetto() {
+std::vector<FileUscita> testi_pacchetto(const std::string& nome_linea,
+                                        const std::string& numero_treno) {
   Pacchetto p;
-  p.nome_linea = kNomeLinea;
-  p.numero_treno = kNumeroTreno;
+  p.nome_linea = nome_linea;
+  p.numero_treno = numero_treno;
   ArchivioRegistrato archivio;
   scrivi_testi(p, archivio);
   std::vector<FileUscita> file;

@@ -84,7 +84,9 @@ EsitoCompilazione compila(std::string testo_linea, std::string testo_treno,
                           bool con_piano, const Consegna& consegna);
 
 // The five texts of the embedded scenario as the package writes them, in its
-// writing order.
-std::vector<FileUscita> testi_pacchetto();
+// writing order, under the names it gives them for a line and a train
+// (Windows-1252, as the package holds them).
+std::vector<FileUscita> testi_pacchetto(const std::string& nome_linea = kNomeLinea,
+                                        const std::string& numero_treno = kNumeroTreno);
 
 }  // namespace progetto1::strumento

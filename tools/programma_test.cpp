@@ -328,6 +328,7 @@ TEST_F(Programma, PacchettoRovinatoONomiNonSicuriNonScriveNulla) {
   scrivi32(oltre, oltre.size() - kDimensioneCoda, static_cast<std::uint32_t>(oltre.size()));
   std::string troncato = buono;
   troncato.erase(s + 100, 1000);
+  const std::string tagliato = buono.substr(0, buono.size() - 100);
 
   struct Caso {
     const char* nome;
@@ -339,6 +340,7 @@ TEST_F(Programma, PacchettoRovinatoONomiNonSicuriNonScriveNulla) {
       {"versione sconosciuta", versione, "rovinato"},
       {"dimensioni oltre il file", oltre, "rovinato"},
       {"dati troncati", troncato, "rovinato"},
+      {"tagliato alla fine", tagliato, "manca la fine"},
       {"cartella superiore", con("..", "2211"), "non si può scrivere"},
       {"separatore", con("Val/dera", "2211"), "non si può scrivere"},
       {"separatore Windows", con("Valdera", "22\\11"), "non si può scrivere"},
