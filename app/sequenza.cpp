@@ -60,33 +60,48 @@ std::string motivo_nomi(const Scenario& s) {
              : "il numero del treno \"" + da_cp1252(s.numero_treno) + "\": " + conflitto;
 }
 
+// The program's own file, read only where the data can be.
+class ProprioFile : public LettoreFile {
+ public:
+  ProprioFile(SistemaFile& sistema, std::filesystem::path file)
+      : sistema_(sistema), file_(std::move(file)) {}
+  std::string coda(std::size_t n) override {
+    std::string byte;
+    if (const std::error_code ec = sistema_.leggi_coda(file_, n, byte)) {
+      throw GuastoFile(Operazione::kLeggi, file_, ec);
+    }
+    return byte;
+  }
+  std::string parte(std::uint64_t da, std::size_t n) override {
+    std::string byte;
+    if (const std::error_code ec = sistema_.leggi_parte(file_, da, n, byte)) {
+      throw GuastoFile(Operazione::kLeggi, file_, ec);
+    }
+    return byte;
+  }
+
+ private:
+  SistemaFile& sistema_;
+  std::filesystem::path file_;
+};
+
 }  // namespace
 
 int avvia(Piattaforma& piattaforma, Archivio& archivio, SistemaFile& sistema) {
-  const std::filesystem::path file = piattaforma.file_programma();
-  // A bare package, the common case, reads only its last bytes.
-  std::string byte;
-  std::error_code ec = sistema.leggi_coda(file, kDimensioneCoda, byte);
-  if (!ec && !ha_coda_accodata(byte)) {
-    // Without the trailer, a package cut short still has the header of its
-    // data where the program ends.
-    ec = sistema.leggi_parte(file, 0, kDimensioneTesta, byte);
-    const std::optional<std::uint64_t> fine = ec ? std::nullopt : fine_eseguibile(byte);
-    if (fine) ec = sistema.leggi_parte(file, *fine, kDimensioneIntestazione, byte);
-    if (!ec && !(fine && inizia_come_accodato(byte))) return carica(piattaforma, archivio);
-  }
-  if (!ec) ec = sistema.leggi(file, byte);
-  if (ec) {
-    piattaforma.messaggio(testo_guasto(GuastoFile(Operazione::kLeggi, file, ec)),
-                          kTitoloApplicazione);
+  // A bare package, the common case, reads its last bytes and the headers
+  // at its start; one that carries a scenario, its data besides.
+  ContenutoAccodato contenuto;
+  try {
+    ProprioFile file(sistema, piattaforma.file_programma());
+    contenuto = leggi_accodato(file);
+  } catch (const GuastoFile& g) {
+    piattaforma.messaggio(testo_guasto(g), kTitoloApplicazione);
     return kUscitaGuasto;
   }
-  const ContenutoAccodato contenuto = leggi_accodato(byte);
-  byte = std::string();
-  std::string rifiuto;
   if (contenuto.stato == ContenutoAccodato::Stato::kAssente) {
     return carica(piattaforma, archivio);
   }
+  std::string rifiuto;
   if (contenuto.stato == ContenutoAccodato::Stato::kDanneggiato) {
     rifiuto = "Lo scenario accodato al programma è rovinato: " + contenuto.motivo + ".";
   } else {

@@ -2,6 +2,7 @@
 # Whole processes against their floors, side by side in one run (hyperfine,
 # medians), and peak memory (GNU time) against the bytes written or read:
 #   - the package's whole run (no display) against cp of its six files;
+#   - the package carrying a scenario against the bare package;
 #   - scenario compile of the 993000 m line against cp of its three files;
 #   - scenario compile of a 100 MB line text, against cp of that text;
 #   - with a Windows build, the package under Wine against a minimal Win32
@@ -92,9 +93,20 @@ riga "Progetto1 (${#sei[@]} file)" \
   "$(unset DISPLAY && misura -N "$lavoro/pacchetto/Progetto1")" \
   "$(misura -N "cp ${sei[*]} $lavoro/copia6/")" 1.5
 
+# The same package carrying the embedded scenario's texts, made by scenario
+# package: it reads its own file whole and then does the same work, so its
+# floor is the bare package.
+scenario=$linux/tools/scenario
+"$scenario" texts --out "$lavoro/testi_incorporati" >/dev/null
+"$scenario" package --texts "$lavoro/testi_incorporati" --name Corsanta --number 7402 \
+  --out "$lavoro/accodato/Progetto1" --base "$linux/app/Progetto1" >/dev/null
+(cd / && env -u DISPLAY "$lavoro/accodato/Progetto1")
+riga "Progetto1 con scenario accodato" \
+  "$(unset DISPLAY && misura -N "$lavoro/accodato/Progetto1")" \
+  "$(unset DISPLAY && misura -N "$lavoro/pacchetto/Progetto1")" 1.1
+
 # The longest line, compiled with its plan.
 "$linux/bench/genera_testi" "$lavoro"
-scenario=$linux/tools/scenario
 mkdir -p "$lavoro/lunga" "$lavoro/copia3"
 compila_lunga="$scenario compile --line $lavoro/lunga_linea.txt --train $lavoro/lunga_treno.txt \
 --name Lunga --number 1 --out $lavoro/lunga"

@@ -179,28 +179,28 @@ bool inizia_come_accodato(std::string_view dopo) {
   return dopo.substr(0, kMagiaIntestazione.size()) == kMagiaIntestazione;
 }
 
-ContenutoAccodato leggi_accodato(std::string_view file) {
-  const std::uint64_t dimensione = file.size();
-  if (!ha_coda_accodata(file)) {
-    const std::optional<std::uint64_t> fine = fine_eseguibile(file.substr(0, kDimensioneTesta));
-    if (fine && *fine < dimensione && inizia_come_accodato(file.substr(*fine))) {
+ContenutoAccodato leggi_accodato(LettoreFile& lettore) {
+  const std::string coda = lettore.coda(kDimensioneCoda);
+  if (!ha_coda_accodata(coda)) {
+    const std::optional<std::uint64_t> fine = fine_eseguibile(lettore.parte(0, kDimensioneTesta));
+    if (fine && inizia_come_accodato(lettore.parte(*fine, kMagiaIntestazione.size()))) {
       return danneggiato(kMotivoCoda, *fine);
     }
-    ContenutoAccodato assente;
-    assente.inizio = dimensione;
-    return assente;
+    return {};
   }
-  const std::size_t coda = file.size() - kDimensioneCoda;
-  const std::uint64_t inizio = prendi(file, coda, 8);
-  const std::uint64_t corpo = prendi(file, coda + 8, 4);
-  const auto crc = static_cast<std::uint32_t>(prendi(file, coda + 12, 4));
-  // Compared without sums that could overflow.
-  if (inizio > coda || coda - inizio < kDimensioneIntestazione ||
-      coda - inizio - kDimensioneIntestazione != corpo) {
+  const std::uint64_t inizio = prendi(coda, 0, 8);
+  const std::uint64_t corpo = prendi(coda, 8, 4);
+  const auto crc = static_cast<std::uint32_t>(prendi(coda, 12, 4));
+  // From the header to the end of the file, and one byte more if there is
+  // one: exactly header, body and this trailer, or the sizes are wrong.
+  const std::uint64_t attesi = kDimensioneIntestazione + corpo + kDimensioneCoda;
+  const std::string letti = lettore.parte(inizio, static_cast<std::size_t>(attesi + 1));
+  if (letti.size() != attesi ||
+      std::string_view(letti).substr(letti.size() - kDimensioneCoda) != coda) {
     return danneggiato("i dati accodati sono troncati o le loro dimensioni vanno oltre il file",
-                       dimensione);
+                       inizio);
   }
-  const std::string_view dati = file.substr(inizio, coda - inizio);
+  const std::string_view dati = std::string_view(letti).substr(0, letti.size() - kDimensioneCoda);
   if (dati.substr(0, kMagiaIntestazione.size()) != kMagiaIntestazione ||
       prendi(dati, 12, 4) != corpo) {
     return danneggiato("l'intestazione dei dati accodati è rovinata", inizio);
@@ -235,6 +235,25 @@ ContenutoAccodato leggi_accodato(std::string_view file) {
   if (!integro || !l.finito()) {
     return danneggiato("il contenuto dei dati accodati non è uno scenario leggibile", inizio);
   }
+  return c;
+}
+
+ContenutoAccodato leggi_accodato(std::string_view file) {
+  class InMemoria : public LettoreFile {
+   public:
+    explicit InMemoria(std::string_view f) : f_(f) {}
+    std::string coda(std::size_t n) override {
+      return std::string(f_.substr(f_.size() - std::min(n, f_.size())));
+    }
+    std::string parte(std::uint64_t da, std::size_t n) override {
+      return da < f_.size() ? std::string(f_.substr(static_cast<std::size_t>(da), n)) : "";
+    }
+
+   private:
+    std::string_view f_;
+  } lettore(file);
+  ContenutoAccodato c = leggi_accodato(lettore);
+  if (c.stato == ContenutoAccodato::Stato::kAssente) c.inizio = file.size();
   return c;
 }
 

@@ -62,15 +62,28 @@ std::string motivo_riga_non_scrivibile(std::string_view riga);
 struct ContenutoAccodato {
   enum class Stato { kAssente, kValido, kDanneggiato };
   Stato stato = Stato::kAssente;
-  Scenario scenario;     // with kValido
-  std::string motivo;    // with kDanneggiato, for people
-  std::uint64_t inizio;  // where the data starts: the size of the bare executable
+  Scenario scenario;         // with kValido
+  std::string motivo;        // with kDanneggiato, for people
+  std::uint64_t inizio = 0;  // where the data starts: the size of the bare executable
 };
 
 // Whether a file ending with `coda` (its last kDimensioneCoda bytes or more)
 // carries data at all, sound or not: only then need it be read whole.
 bool ha_coda_accodata(std::string_view coda);
 
+// The parts of a file the reader needs, no more: a package reads its own
+// file on every start, and only its data is of use.
+class LettoreFile {
+ public:
+  virtual ~LettoreFile() = default;
+  // The last n bytes, or all of a shorter file.
+  virtual std::string coda(std::size_t n) = 0;
+  // The n bytes from offset da, or as many as there are (none past the end).
+  virtual std::string parte(std::uint64_t da, std::size_t n) = 0;
+};
+
+// What the file carries; `inizio` is left 0 when it carries nothing.
+ContenutoAccodato leggi_accodato(LettoreFile& file);
 // What the whole file `file` carries.
 ContenutoAccodato leggi_accodato(std::string_view file);
 
