@@ -179,6 +179,19 @@ bool cartella_utilizzabile(const fs::path& cartella, std::ostream& err) {
   return true;
 }
 
+// The file --out names and the folder it goes into, which is made when
+// missing; false after a message.
+bool file_di_uscita(const std::string& uscita, fs::path& destinazione, fs::path& cartella,
+                    std::ostream& err) {
+  destinazione = percorso(uscita);
+  cartella = destinazione.has_parent_path() ? destinazione.parent_path() : fs::path(".");
+  if (!destinazione.has_filename()) {
+    err << "scenario: --out \"" << uscita << "\": serve il nome di un file\n";
+    return false;
+  }
+  return cartella_utilizzabile(cartella, err);
+}
+
 // Writes every file or none; false after the message.
 bool scrivi_o_avvisa(const fs::path& cartella, const std::vector<FileUscita>& file,
                      const std::vector<fs::path>& intoccabili, SistemaFile& sistema,
@@ -416,14 +429,8 @@ bool leggi_dati_mappa(const OpzioniMap& o, Pacchetto& p, DatiMappa& dati, FileBi
 int scrivi_disegno(const std::string& uscita, const std::string& contenuto,
                    const FileBinariScenario& letti, std::ostream& out, std::ostream& err,
                    SistemaFile& sistema) {
-  const fs::path destinazione = percorso(uscita);
-  const fs::path cartella =
-      destinazione.has_parent_path() ? destinazione.parent_path() : fs::path(".");
-  if (!destinazione.has_filename()) {
-    err << "scenario: --out \"" << uscita << "\": serve il nome di un file\n";
-    return kUscitaUso;
-  }
-  if (!cartella_utilizzabile(cartella, err)) return kUscitaUso;
+  fs::path destinazione, cartella;
+  if (!file_di_uscita(uscita, destinazione, cartella, err)) return kUscitaUso;
   try {
     scrivi_in_cartella(cartella, {{testo(destinazione.filename()), contenuto}},
                        {letti.piano, letti.stazioni, letti.celle}, sistema);
@@ -623,14 +630,8 @@ int esegui_package(const OpzioniPackage& o, std::ostream& out, std::ostream& err
                    SistemaFile& sistema) {
   Pacchetto p;
   if (!nomi_pacchetto(o.nome, o.numero, p, err)) return kUscitaUso;
-  const fs::path destinazione = percorso(o.uscita);
-  if (!destinazione.has_filename()) {
-    err << "scenario: --out \"" << o.uscita << "\": serve il nome di un file\n";
-    return kUscitaUso;
-  }
-  const fs::path cartella =
-      destinazione.has_parent_path() ? destinazione.parent_path() : fs::path(".");
-  if (!cartella_utilizzabile(cartella, err)) return kUscitaUso;
+  fs::path destinazione, cartella;
+  if (!file_di_uscita(o.uscita, destinazione, cartella, err)) return kUscitaUso;
   const bool windows = uscita_windows(destinazione);
 
   Scenario s;
