@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "tests/cartella_prova.h"
 #include "tools/terminale.h"
 
 namespace progetto1::strumento {
@@ -9,6 +12,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The first candidate is the tool's own folder, named for the platform that
+// the output names; the second, where it is another folder, the install's.
 TEST(PacchettoBase, AccantoAlloStrumentoPerLaPiattaformaDellUscita) {
   struct Caso {
     const char* strumento;
@@ -25,8 +30,105 @@ TEST(PacchettoBase, AccantoAlloStrumentoPerLaPiattaformaDellUscita) {
       {"scenario", "Linea.exe", "Progetto1.exe"},
   };
   for (const Caso& c : casi) {
-    EXPECT_EQ(pacchetto_base_predefinito(c.strumento, c.uscita), fs::path(c.base))
-        << c.strumento << " " << c.uscita;
+    const std::vector<fs::path> candidati = candidati_pacchetto_base(c.strumento, c.uscita);
+    ASSERT_FALSE(candidati.empty()) << c.strumento << " " << c.uscita;
+    EXPECT_EQ(candidati.front(), fs::path(c.base)) << c.strumento << " " << c.uscita;
+    const fs::path installato = cartella_basi_installate(c.strumento) / fs::path(c.base).filename();
+    if (cartella_basi_installate(c.strumento) == fs::path(c.strumento).parent_path()) {
+      EXPECT_EQ(candidati.size(), 1u) << c.strumento << " " << c.uscita;
+    } else {
+      EXPECT_EQ(candidati, (std::vector<fs::path>{c.base, installato}))
+          << c.strumento << " " << c.uscita;
+    }
+    EXPECT_EQ(pacchetto_base_predefinito(c.strumento, c.uscita), candidati.front())
+        << "nessuno dei candidati esiste: il primo";
+  }
+}
+
+// The relative path compiled into the tool leads from the installed tool's
+// folder to the folder where the install rules put the bases, as the build
+// configured both.
+TEST(PacchettoBase, CartellaDelleBasiInstallate) {
+  const fs::path bin = P1_PROVA_BIN_INSTALLATA;
+  const fs::path basi = P1_PROVA_BASI_INSTALLATE;
+  EXPECT_EQ(cartella_basi_installate(bin / "scenario"), basi);
+#ifndef _WIN32
+  // Never bin/ itself, where a base run in place would write its files.
+  EXPECT_NE(basi.lexically_normal(), bin.lexically_normal());
+#endif
+}
+
+// A tool and its bases laid out as an install lays them, in a temporary
+// folder: the first candidate that is a file wins.
+class PacchettoBaseInstallato : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    cartella_ = prova::cartella_temporanea("pacchetto_base");
+    strumento_ = cartella_ / "bin" / "scenario";
+    fs::create_directories(strumento_.parent_path());
+    std::ofstream(strumento_) << "strumento";
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove_all(cartella_, ec);
+  }
+  static void crea(const fs::path& file) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << "base";
+  }
+
+  fs::path cartella_;
+  fs::path strumento_;
+};
+
+TEST_F(PacchettoBaseInstallato, IlPrimoCandidatoCheEsiste) {
+  const std::vector<fs::path> candidati = candidati_pacchetto_base(strumento_, "Linea.exe");
+  if (candidati.size() < 2) GTEST_SKIP() << "le basi installate stanno accanto allo strumento";
+  const fs::path accanto = candidati[0];
+  const fs::path installata = candidati[1];
+  ASSERT_EQ(accanto, strumento_.parent_path() / "Progetto1.exe");
+  ASSERT_EQ(installata.filename(), "Progetto1.exe");
+
+  enum class Accanto { kNiente, kFile, kCartella, kAltraPiattaforma };
+  struct Caso {
+    const char* nome;
+    Accanto accanto;
+    bool installata;
+    bool trovato;
+    bool sceglie_installata;
+  };
+  const Caso casi[] = {
+      {"nessuna: il primo candidato, non trovato", Accanto::kNiente, false, false, false},
+      {"solo accanto", Accanto::kFile, false, true, false},
+      {"solo installata", Accanto::kNiente, true, true, true},
+      {"entrambe: accanto", Accanto::kFile, true, true, false},
+      {"accanto una cartella", Accanto::kCartella, true, true, true},
+      {"accanto solo quella Linux", Accanto::kAltraPiattaforma, true, true, true},
+  };
+  for (const Caso& c : casi) {
+    fs::remove_all(accanto);
+    fs::remove_all(strumento_.parent_path() / "Progetto1");
+    fs::remove_all(installata);
+    switch (c.accanto) {
+      case Accanto::kNiente:
+        break;
+      case Accanto::kFile:
+        crea(accanto);
+        break;
+      case Accanto::kCartella:
+        fs::create_directories(accanto);
+        break;
+      case Accanto::kAltraPiattaforma:
+        crea(strumento_.parent_path() / "Progetto1");
+        break;
+    }
+    if (c.installata) crea(installata);
+
+    const PacchettoBase base = cerca_pacchetto_base(strumento_, "uscita/Linea.exe");
+    EXPECT_EQ(base.provati, candidati) << c.nome;
+    EXPECT_EQ(base.trovato, c.trovato) << c.nome;
+    EXPECT_EQ(base.scelto, c.sceglie_installata ? installata : accanto) << c.nome;
+    EXPECT_EQ(pacchetto_base_predefinito(strumento_, "uscita/Linea.exe"), base.scelto) << c.nome;
   }
 }
 
@@ -34,7 +136,8 @@ TEST(PacchettoBase, AccantoAlloStrumentoPerLaPiattaformaDellUscita) {
 TEST(PacchettoBase, DalFileDelProgrammaInEsecuzione) {
   const fs::path programma = eseguibile_programma();
   ASSERT_TRUE(fs::is_regular_file(programma)) << programma;
-  EXPECT_EQ(pacchetto_base_predefinito(programma, "x.exe").parent_path(), programma.parent_path());
+  EXPECT_EQ(candidati_pacchetto_base(programma, "x.exe").front().parent_path(),
+            programma.parent_path());
 }
 
 }  // namespace
