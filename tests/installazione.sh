@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Installs the build into an empty temporary prefix, as `cmake --install`
+# does for a user, and checks that exactly the tool and its bases are
+# installed, the bases as built and where the installed tool looks for them
+# (tools/pacchetto_base.h), none in bin/, and that the installed tool runs.
+#   installazione.sh CMAKE BUILD BINDIR CARTELLA_BASI PROGETTO1 [PROGETTO1_EXE]
+# BINDIR and CARTELLA_BASI are relative to the prefix; PROGETTO1_EXE is the
+# Windows base of the build, where it was built.
+set -euo pipefail
+cmake=$1
+build=$2
+bin=$3
+basi=$4
+progetto1=$5
+progetto1_exe=${6:-}
+
+lavoro=$(mktemp -d)
+trap 'rm -rf "$lavoro"' EXIT
+prefisso="$lavoro/prefisso con spazio"
+if ! uscita=$("$cmake" --install "$build" --prefix "$prefisso" 2>&1); then
+  echo "$uscita"
+  exit 1
+fi
+
+attesi=("$bin/scenario" "$basi/Progetto1")
+if [ -n "$progetto1_exe" ]; then attesi+=("$basi/Progetto1.exe"); fi
+installati=$(cd "$prefisso" && find . -type f -printf '%P\n' | sort)
+elenco=$(printf '%s\n' "${attesi[@]}" | sort)
+if [ "$installati" != "$elenco" ]; then
+  echo "installati:"
+  echo "$installati"
+  echo "attesi:"
+  echo "$elenco"
+  exit 1
+fi
+for programma in "${attesi[@]}"; do
+  if [ ! -x "$prefisso/$programma" ]; then
+    echo "non eseguibile: $programma"
+    exit 1
+  fi
+done
+cmp "$progetto1" "$prefisso/$basi/Progetto1"
+if [ -n "$progetto1_exe" ]; then cmp "$progetto1_exe" "$prefisso/$basi/Progetto1.exe"; fi
+echo "installati: ${attesi[*]}"
+
+scenario=$prefisso/$bin/scenario
+"$scenario" --help >"$lavoro/aiuto.txt"
+grep -q '^Uso: scenario' "$lavoro/aiuto.txt" || { cat "$lavoro/aiuto.txt"; exit 1; }
+mkdir "$lavoro/autore"
+cd "$lavoro/autore"
+"$scenario" texts --out testi >/dev/null
+[ -s testi/Corsanta_linea.txt ] || { echo "scenario texts non ha scritto testi/Corsanta_linea.txt"; exit 1; }
+echo "lo strumento installato funziona"
+
+# ---- scenario package from the install, with the bases it finds itself ----
+# (the run of the installed `scenario package --out ...` and
+# `--out ....exe` without --base goes here)
