@@ -53,5 +53,11 @@ cd "$lavoro/autore"
 echo "lo strumento installato funziona"
 
 # ---- scenario package from the install, with the bases it finds itself ----
-# (the run of the installed `scenario package --out ...` and
-# `--out ....exe` without --base goes here)
+"$scenario" package --texts testi --name Corsanta --number 7402 --out pacchetti/Corsanta
+cmp -n "$(stat -c %s "$progetto1")" "$progetto1" pacchetti/Corsanta
+"$scenario" dump pacchetti/Corsanta | head -1
+if [ -n "$progetto1_exe" ]; then
+  "$scenario" package --texts testi --name Corsanta --number 7402 --out pacchetti/Corsanta.exe
+  cmp -n "$(stat -c %s "$progetto1_exe")" "$progetto1_exe" pacchetti/Corsanta.exe
+fi
+echo "scenario package installato trova le sue basi"

@@ -232,9 +232,9 @@ TEST_F(Programma, CompileDeiTestiEsportatiUgualeAlPacchetto) {
 TEST_F(Programma, PacchettoDiUnAltroScenario) {
   const fs::path testi = scenario_diverso();
   const fs::path pacchetto = cartella_ / "pacchetti" / "Valdera";
-  const std::vector<std::string> package = {
-      "package", "--texts", testi.string(),     "--name", "Valdera",   "--number",
-      "2211",    "--out",   pacchetto.string(), "--base", P1_PROGETTO1};
+  const std::vector<std::string> package = {"package", "--texts", testi.string(),
+                                            "--name",  "Valdera", "--number",
+                                            "2211",    "--out",   pacchetto.string()};
   const Esito p = esegui_programma(package);
   ASSERT_EQ(p.stato, 0) << p.err;
   EXPECT_EQ(p.err, testi.string() +
@@ -286,7 +286,7 @@ TEST_F(Programma, PacchettoDiUnAltroScenario) {
   // Packaged again from itself, with other names: the old data replaced.
   std::vector<std::string> di_nuovo = package;
   di_nuovo[6] = "2212";
-  di_nuovo.back() = pacchetto.string();
+  di_nuovo.insert(di_nuovo.end(), {"--base", pacchetto.string()});
   for (const char* nome : {"_scheda_treno.txt", "_rallentamenti.txt", "_note.txt", "-.txt"}) {
     fs::copy_file(testi / ("Valdera_2211" + std::string(nome)),
                   testi / ("Valdera_2212" + std::string(nome)));
@@ -300,6 +300,25 @@ TEST_F(Programma, PacchettoDiUnAltroScenario) {
   ASSERT_EQ(c.stato, ContenutoAccodato::Stato::kValido) << c.motivo;
   EXPECT_EQ(c.inizio, fs::file_size(P1_PROGETTO1));
   EXPECT_EQ(c.scenario.numero_treno, "2212");
+}
+
+// Without --base an output ending in ".exe" takes the Windows package that
+// the build put beside the tool, where MinGW-w64 was there to build it.
+TEST_F(Programma, PacchettoWindowsDallaBaseAccantoAlloStrumento) {
+  const fs::path base = fs::path(P1_SCENARIO).parent_path() / "Progetto1.exe";
+  if (!fs::exists(base)) GTEST_SKIP() << "nessun Progetto1.exe accanto allo strumento";
+  const fs::path testi = scenario_diverso();
+  const fs::path pacchetto = cartella_ / "Valdera.EXE";
+  const Esito p = esegui_programma({"package", "--texts", testi.string(), "--name", "Valdera",
+                                    "--number", "2211", "--out", pacchetto.string()});
+  ASSERT_EQ(p.stato, 0) << p.err;
+  EXPECT_NE(p.out.find("pacchetto Windows"), std::string::npos) << p.out;
+  const std::string byte = leggi(pacchetto);
+  EXPECT_EQ(byte.substr(0, fs::file_size(base)), leggi(base));
+  const ContenutoAccodato c = leggi_accodato(byte);
+  ASSERT_EQ(c.stato, ContenutoAccodato::Stato::kValido) << c.motivo;
+  EXPECT_EQ(c.scenario.nome_linea, "Valdera");
+  EXPECT_EQ(fine_eseguibile(std::string_view(byte).substr(0, kDimensioneTesta)), c.inizio);
 }
 
 // Damaged data and names that would write outside the package's folder:
