@@ -55,7 +55,8 @@ echo "lo strumento installato funziona"
 # ---- scenario package from the install, with the bases it finds itself ----
 "$scenario" package --texts testi --name Corsanta --number 7402 --out pacchetti/Corsanta
 cmp -n "$(stat -c %s "$progetto1")" "$progetto1" pacchetti/Corsanta
-"$scenario" dump pacchetti/Corsanta | head -1
+"$scenario" dump pacchetti/Corsanta >dump.txt
+head -1 dump.txt
 if [ -n "$progetto1_exe" ]; then
   "$scenario" package --texts testi --name Corsanta --number 7402 --out pacchetti/Corsanta.exe
   cmp -n "$(stat -c %s "$progetto1_exe")" "$progetto1_exe" pacchetti/Corsanta.exe
