@@ -83,52 +83,34 @@ class PacchettoBaseInstallato : public ::testing::Test {
 
 TEST_F(PacchettoBaseInstallato, IlPrimoCandidatoCheEsiste) {
   const std::vector<fs::path> candidati = candidati_pacchetto_base(strumento_, "Linea.exe");
-  if (candidati.size() < 2) GTEST_SKIP() << "le basi installate stanno accanto allo strumento";
-  const fs::path accanto = candidati[0];
-  const fs::path installata = candidati[1];
-  ASSERT_EQ(accanto, strumento_.parent_path() / "Progetto1.exe");
-  ASSERT_EQ(installata.filename(), "Progetto1.exe");
-
-  enum class Accanto { kNiente, kFile, kCartella, kAltraPiattaforma };
-  struct Caso {
-    const char* nome;
-    Accanto accanto;
-    bool installata;
-    bool trovato;
-    bool sceglie_installata;
-  };
-  const Caso casi[] = {
-      {"nessuna: il primo candidato, non trovato", Accanto::kNiente, false, false, false},
-      {"solo accanto", Accanto::kFile, false, true, false},
-      {"solo installata", Accanto::kNiente, true, true, true},
-      {"entrambe: accanto", Accanto::kFile, true, true, false},
-      {"accanto una cartella", Accanto::kCartella, true, true, true},
-      {"accanto solo quella Linux", Accanto::kAltraPiattaforma, true, true, true},
-  };
-  for (const Caso& c : casi) {
-    fs::remove_all(accanto);
-    fs::remove_all(strumento_.parent_path() / "Progetto1");
-    fs::remove_all(installata);
-    switch (c.accanto) {
-      case Accanto::kNiente:
-        break;
-      case Accanto::kFile:
-        crea(accanto);
-        break;
-      case Accanto::kCartella:
-        fs::create_directories(accanto);
-        break;
-      case Accanto::kAltraPiattaforma:
-        crea(strumento_.parent_path() / "Progetto1");
-        break;
+  ASSERT_EQ(candidati.front(), strumento_.parent_path() / "Progetto1.exe");
+  // Each candidate missing, a file or a folder, in every combination; the
+  // Linux base lies in every candidate's folder and never serves a ".exe".
+  enum Stato { kNiente, kFile, kCartella, kStati };
+  const char* const nomi[kStati] = {"niente", "file", "cartella"};
+  std::vector<int> stati(candidati.size(), kNiente);
+  for (;;) {
+    std::string caso;
+    std::size_t atteso = candidati.size();
+    for (std::size_t i = 0; i < candidati.size(); ++i) {
+      fs::remove_all(candidati[i]);
+      crea(candidati[i].parent_path() / "Progetto1");
+      if (stati[i] == kFile) crea(candidati[i]);
+      if (stati[i] == kCartella) fs::create_directories(candidati[i]);
+      if (stati[i] == kFile && atteso == candidati.size()) atteso = i;
+      caso += nomi[stati[i]];
+      caso += ' ';
     }
-    if (c.installata) crea(installata);
 
     const PacchettoBase base = cerca_pacchetto_base(strumento_, "uscita/Linea.exe");
-    EXPECT_EQ(base.provati, candidati) << c.nome;
-    EXPECT_EQ(base.trovato, c.trovato) << c.nome;
-    EXPECT_EQ(base.scelto, c.sceglie_installata ? installata : accanto) << c.nome;
-    EXPECT_EQ(pacchetto_base_predefinito(strumento_, "uscita/Linea.exe"), base.scelto) << c.nome;
+    EXPECT_EQ(base.provati, candidati) << caso;
+    EXPECT_EQ(base.trovato, atteso < candidati.size()) << caso;
+    EXPECT_EQ(base.scelto, candidati[atteso < candidati.size() ? atteso : 0]) << caso;
+    EXPECT_EQ(pacchetto_base_predefinito(strumento_, "uscita/Linea.exe"), base.scelto) << caso;
+
+    std::size_t k = 0;
+    while (k < stati.size() && ++stati[k] == kStati) stati[k++] = kNiente;
+    if (k == stati.size()) break;
   }
 }
 
