@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/piattaforma_finta.h"
+#include "app/prova/piattaforma_finta.h"
 #include "model/guasto.h"
-#include "tests/cartella_prova.h"
+#include "tests/prova/cartella.h"
 
 namespace progetto1 {
 namespace {

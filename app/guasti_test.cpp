@@ -6,10 +6,10 @@
 #include <fstream>
 
 #include "app/archivio_cartella.h"
-#include "app/file_sistema_difettoso.h"
-#include "app/piattaforma_finta.h"
+#include "app/prova/file_sistema_difettoso.h"
+#include "app/prova/piattaforma_finta.h"
 #include "app/sequenza.h"
-#include "tests/cartella_prova.h"
+#include "tests/prova/cartella.h"
 
 namespace progetto1 {
 namespace {

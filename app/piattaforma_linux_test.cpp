@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/ritratto_x11.h"
+#include "app/prova/ritratto_x11.h"
 #include "app/sequenza.h"
 
 // Once FLTK draws text through Xft, fontconfig keeps what it loaded until the

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ritratto.h"
+#include "app/prova/ritratto.h"
 #include "app/sequenza.h"
 
 namespace progetto1 {

@@ -7,8 +7,8 @@
 #include "model/nomi_sicuri.h"
 #include "model/pacchetto.h"
 #include "output/finitura.h"
-#include "scenario/contenuto_accodato.h"
-#include "scenario/testi.h"
+#include "scenario/accodato/contenuto_accodato.h"
+#include "scenario/scrittori/testi.h"
 
 namespace progetto1 {
 

@@ -8,7 +8,7 @@
 #include "model/archivio.h"
 #include "model/avvisi.h"
 #include "model/guasto.h"
-#include "scenario/testi.h"
+#include "scenario/scrittori/testi.h"
 
 namespace progetto1 {
 

@@ -4,11 +4,11 @@
 
 #include <functional>
 
-#include "app/piattaforma_finta.h"
+#include "app/prova/piattaforma_finta.h"
 #include "model/archivio_memoria.h"
 #include "model/cp1252.h"
-#include "scenario/contenuto_accodato.h"
-#include "scenario/eseguibile_finto.h"
+#include "scenario/accodato/contenuto_accodato.h"
+#include "scenario/prova/eseguibile_finto.h"
 
 namespace progetto1 {
 namespace {

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/file_sistema_difettoso.h"
-#include "tests/cartella_prova.h"
+#include "app/prova/file_sistema_difettoso.h"
+#include "tests/prova/cartella.h"
 
 namespace progetto1 {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <stdexcept>
 
-#include "tools/compilazione.h"
-#include "tools/decompilazione.h"
+#include "tools/decompilazione/decompilazione.h"
+#include "tools/motore/compilazione.h"
 
 namespace {
 

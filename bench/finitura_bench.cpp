@@ -22,8 +22,8 @@
 #include "model/avvisi.h"
 #include "model/pacchetto.h"
 #include "output/finitura.h"
-#include "scenario/scrittore_testi.h"
-#include "scenario/testi.h"
+#include "scenario/scrittori/scrittore_testi.h"
+#include "scenario/scrittori/testi.h"
 
 namespace {
 

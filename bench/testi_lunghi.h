@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "scenario/scrittore_testi.h"
-#include "tests/testi_prova.h"
+#include "scenario/scrittori/scrittore_testi.h"
+#include "tests/prova/testi.h"
 
 namespace progetto1 {
 

@@ -8,8 +8,8 @@
 
 #include "bench/testi_lunghi.h"
 #include "model/pacchetto.h"
-#include "tools/compilazione.h"
-#include "tools/verifica.h"
+#include "tools/motore/compilazione.h"
+#include "tools/motore/verifica.h"
 
 namespace progetto1::strumento {
 namespace {

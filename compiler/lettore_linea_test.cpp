@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "compiler/testi_prova.h"
+#include "compiler/prova/testi_compilati.h"
 
 namespace progetto1 {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "compiler/memorizza_dati.h"
 #include "model/archivio_memoria.h"
-#include "scenario/curve_corsanta.h"
-#include "scenario/testi.h"
+#include "scenario/incorporato/curve_corsanta.h"
+#include "scenario/scrittori/testi.h"
 
 namespace progetto1 {
 namespace {

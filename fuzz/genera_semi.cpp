@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "model/pacchetto.h"
-#include "scenario/scrittore_testi.h"
-#include "scenario/testi.h"
+#include "scenario/scrittori/scrittore_testi.h"
+#include "scenario/scrittori/testi.h"
 
 namespace {
 

@@ -40,8 +40,8 @@
 #include "model/costanti.h"
 #include "model/cp1252.h"
 #include "model/pacchetto.h"
-#include "scenario/curve_corsanta.h"
-#include "scenario/testi.h"
+#include "scenario/incorporato/curve_corsanta.h"
+#include "scenario/scrittori/testi.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 # Installs the build into an empty temporary prefix, as `cmake --install`
 # does for a user, and checks that exactly the tool and its bases are
 # installed, the bases as built and where the installed tool looks for them
-# (tools/pacchetto_base.h), none in bin/, and that the installed tool runs.
+# (tools/pacchetti/pacchetto_base.h), none in bin/, and that the installed tool runs.
 #   installazione.sh CMAKE BUILD BINDIR CARTELLA_BASI PROGETTO1 [PROGETTO1_EXE]
 # BINDIR and CARTELLA_BASI are relative to the prefix; PROGETTO1_EXE is the
 # Windows base of the build, where it was built.

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/cartella_prova.h"
+#include "tests/prova/cartella.h"
 
 namespace {
 

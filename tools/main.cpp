@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/comandi.h"
-#include "tools/terminale.h"
+#include "tools/comandi/comandi.h"
+#include "tools/terminale/terminale.h"
 
 int main(int argc, char** argv) {
   using namespace progetto1::strumento;

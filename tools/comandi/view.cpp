@@ -1,0 +1,66 @@
+// scenario view: the compiled line as one self-contained HTML page to explore.
+#include <memory>
+#include <optional>
+
+#include "tools/comandi/comandi.h"
+#include "tools/comandi/comune.h"
+#include "tools/comandi/opzioni.h"
+#include "tools/comandi/sottocomandi.h"
+#include "tools/disegno/vista.h"
+#include "tools/motore/verifica.h"
+#include "tools/terminale/percorsi.h"
+
+namespace progetto1::strumento {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kPiedeView = R"(
+Legge da DIR gli stessi file di map e scrive una pagina HTML che basta a se
+stessa (dati, stile e programma dentro il file, nessun accesso alla rete), da
+aprire con un browser: la pianta e il profilo collegati, da spostare con il
+mouse e ingrandire con la rotella; una casella di ricerca che accetta una
+posizione in metri (30400), una cella (cella 609), un chilometro (km 70,4) o
+il nome di una stazione; l'ispettore della cella scelta, con i campi come li
+nomina dump; l'elenco delle stazioni; gli strati da accendere e spegnere.
+Con --line e --train verifica anche i due testi come check e mostra le
+diagnostiche, ognuna con il suo file e la sua riga, sulla linea dove cadono.
+La cartella del file HTML viene creata se manca.
+)";
+
+struct OpzioniView {
+  std::string cartella, nome, numero, uscita, linea, treno;
+};
+
+int esegui(const OpzioniView& o, const Ambiente& a) {
+  if (!estensione_di_uscita(o.uscita, ".html", a.err)) return kUscitaUso;
+  Pacchetto p;
+  if (!nomi_pacchetto(o.nome, o.numero, p, a.err)) return kUscitaUso;
+  const PercorsiScenario letti = percorsi_scenario(percorso(o.cartella), p);
+  std::optional<ScenarioCompilato> scenario = leggi_compilato(letti, a.err);
+  if (!scenario) return kUscitaUso;
+  const DatiMappa dati = dati_da_disegnare(std::move(*scenario), o.nome, o.numero, letti, a.err);
+  std::optional<EsitoVerifica> diagnostiche;
+  if (!o.linea.empty()) {
+    std::string testo_linea, testo_treno;
+    if (!leggi_testi(o.linea, o.treno, testo_linea, testo_treno, a.err)) return kUscitaUso;
+    diagnostiche =
+        verifica(testo_linea, testo_treno, p.nome_linea, p.numero_treno, o.linea, o.treno);
+  }
+  return scrivi_disegno(o.uscita, pagina_vista(dati, diagnostiche ? &*diagnostiche : nullptr),
+                        letti, a);
+}
+
+}  // namespace
+
+Corpo prepara_view(CLI::App& c) {
+  auto o = std::make_shared<OpzioniView>();
+  opzioni_scenario_compilato(c, o->cartella, o->nome, o->numero);
+  opzione_uscita(c, o->uscita, "file HTML da scrivere", "FILE.html");
+  opzioni_testi_per_diagnostiche(c, o->linea, o->treno);
+  c.footer(kPiedeView);
+  return [o](const Ambiente& a) { return esegui(*o, a); };
+}
+
+}  // namespace progetto1::strumento

@@ -1,0 +1,476 @@
+#include "tools/motore/verifica.h"
+
+#include <algorithm>
+#include <cctype>
+#include <limits>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+#include <tuple>
+
+#include "compiler/campi.h"
+#include "compiler/osservatore.h"
+#include "model/archivio_memoria.h"
+#include "model/avvisi.h"
+#include "model/cella.h"
+#include "model/costanti.h"
+#include "model/cp1252.h"
+#include "model/numeri.h"
+#include "model/pacchetto.h"
+#include "output/finitura.h"
+#include "output/passata_codici.h"
+#include "scenario/scrittori/testi.h"
+#include "tools/motore/compilazione.h"
+#include "tools/motore/diagnosi.h"
+
+namespace progetto1::strumento {
+
+namespace {
+
+struct VoceAvviso {
+  Avviso avviso;
+  const char* id;
+  const char* descrizione;  // the rule, for the SARIF rule list and for the message
+};
+
+// The rule's words begin the message; what the record says follows.
+constexpr VoceAvviso kAvvisi[] = {
+    {Avviso::kChiaveSconosciuta, "chiave-sconosciuta",
+     "campo che nessuna parola chiave riconosce: il pacchetto lo salta"},
+    {Avviso::kChiaveAmbigua, "chiave-ambigua",
+     "campo con le parole di più parole chiave: il pacchetto lo legge come ognuna, una dopo "
+     "l'altra"},
+    {Avviso::kValoreInPiu, "valore-in-piu",
+     "campo in più dopo i valori del record: il pacchetto lo prova come parola chiave"},
+    {Avviso::kChiaveConTrattino, "chiave-con-trattino",
+     "campo con un trattino (-): il pacchetto lo salta senza provarlo come parola chiave"},
+    {Avviso::kFuoriSezione, "fuori-sezione",
+     "record fuori dalla sua parte del testo (i record generali valgono solo fino alla prima "
+     "intestazione dopo \"[generale]\", gli altri solo dopo): il pacchetto lo ignora"},
+    {Avviso::kLunghezzaRipetuta, "lunghezza-ripetuta",
+     "seconda riga della lunghezza: il pacchetto crea di nuovo il percorso, vuoto"},
+    {Avviso::kCurvaPiuCifre, "curva-piu-cifre",
+     "la parola chiave della curva contiene più cifre: il pacchetto usa la prima delle cifre "
+     "da 1 a 6 in quest'ordine"},
+    {Avviso::kFuoriGriglia, "fuori-griglia",
+     "posizione non multipla di 50 che l'arrotondamento porta nella cella successiva a quella "
+     "in cui cade"},
+    {Avviso::kFuoriOrdine, "fuori-ordine",
+     "record che non viene dopo il precedente dello stesso tipo: il pacchetto non lo colloca "
+     "dove è scritto"},
+    {Avviso::kOltreLaLinea, "oltre-la-linea", "posizione oltre la lunghezza della linea"},
+    {Avviso::kVelocitaFuoriPasso, "velocita-fuori-passo",
+     "velocità che non è un multiplo di 5 km/h tra 0 e 495: il pacchetto la divide per 5 e "
+     "arrotonda"},
+    {Avviso::kTestoLungo, "testo-lungo", "testo più lungo di quanto i documenti gli riservano"},
+    {Avviso::kCarattereNonCp1252, "carattere-non-cp1252",
+     "testo con byte che non sono caratteri Windows-1252, o in UTF-8: il pacchetto scrive "
+     "ogni byte così com'è"},
+    {Avviso::kRallentamentoSenzaFine, "rallentamento-senza-fine",
+     "inizio e fine del rallentamento nella stessa cella: l'inizio sostituisce la fine e i "
+     "punti codice proseguono fino alla fine di un altro rallentamento"},
+    {Avviso::kOrarioIndietro, "orario-indietro",
+     "orario della stazione prima di quello dell'ultima stazione precedente con un orario"},
+    {Avviso::kPendenzaTroncata, "pendenza-troncata",
+     "pendenza fuori da -100 ... 155: il pacchetto ne tiene gli 8 bit bassi"},
+    {Avviso::kMarcaSostituita, "marca-sostituita",
+     "record su una marca di montagna: il pacchetto la sostituisce"},
+    {Avviso::kTempoAlzato, "tempo-alzato",
+     "tempo del segnale da 1 a 100: il pacchetto lo porta a 101"},
+    {Avviso::kMontagnaUnita, "montagna-unita",
+     "tratto di montagna che inizia al massimo 150 m dopo la fine del precedente: il "
+     "pacchetto lo fa di tipo 3"},
+    {Avviso::kRegistroResiduo, "registro-residuo",
+     "con il codice 15 del testo della linea ancora registrato il pacchetto fermerebbe qui la "
+     "lettura del treno"},
+    {Avviso::kValoreTroncato, "valore-troncato",
+     "valore che il suo campo di 16 bit non contiene: il pacchetto ne tiene i 16 bit bassi"},
+};
+
+const VoceAvviso& voce_avviso(Avviso a) {
+  return *std::find_if(std::begin(kAvvisi), std::end(kAvvisi),
+                       [a](const VoceAvviso& v) { return v.avviso == a; });
+}
+
+std::string id_errore(CodiceErrore c) { return "E" + testo_codice(c); }
+
+// What the record says, after the rule's words.
+std::string dettaglio_avviso(Avviso a, const std::string& d) {
+  switch (a) {
+    case Avviso::kChiaveAmbigua:
+      return d + " parole chiave";
+    case Avviso::kCurvaPiuCifre:
+      return "grado " + d;
+    case Avviso::kFuoriGriglia: {
+      const std::int32_t pos = std::stoi(d);
+      return d + " m cade nella cella " + std::to_string(pos / kMetriCella + 1) +
+             ", il pacchetto la mette nella cella " + std::to_string(cella_di(pos));
+    }
+    case Avviso::kFuoriOrdine:
+      return "il precedente arriva a " + d + " m";
+    case Avviso::kOltreLaLinea:
+      return "la linea è lunga " + d + " m";
+    case Avviso::kVelocitaFuoriPasso:
+      return d + " km/h";
+    case Avviso::kTestoLungo:
+      return "più di " + d + " caratteri";
+    case Avviso::kCarattereNonCp1252:
+      return "al carattere " + d;
+    case Avviso::kMontagnaUnita:
+      return "tipo " + d;
+    case Avviso::kValoreTroncato:
+      return d;
+    default:
+      return "";
+  }
+}
+
+// The nearest keyword of the embedded texts, by edit distance, ignoring case.
+std::string suggerimento(const std::string& campo) {
+  static const std::vector<std::string> parole = [] {
+    Pacchetto p;
+    p.nome_linea = kNomeLinea;
+    p.numero_treno = kNumeroTreno;
+    std::vector<std::string> v;
+    for (const auto& righe : {righe_linea(p), righe_treno(p)}) {
+      for (const std::string& r : righe) {
+        std::string prima = r.substr(0, r.find(','));
+        while (!prima.empty() && prima.back() == ' ') prima.pop_back();
+        if (prima.empty() || prima[0] == '[' || prima[0] == '-') continue;
+        if (std::find(v.begin(), v.end(), prima) == v.end()) v.push_back(prima);
+      }
+    }
+    return v;
+  }();
+  const std::string m = minuscole(campo);
+  std::string migliore;
+  std::size_t distanza_migliore = std::max<std::size_t>(2, m.size() / 3) + 1;
+  for (const std::string& parola : parole) {
+    std::vector<std::size_t> riga(parola.size() + 1);
+    for (std::size_t j = 0; j <= parola.size(); ++j) riga[j] = j;
+    for (std::size_t i = 1; i <= m.size(); ++i) {
+      std::size_t diagonale = riga[0];
+      riga[0] = i;
+      for (std::size_t j = 1; j <= parola.size(); ++j) {
+        const std::size_t sopra = riga[j];
+        riga[j] = std::min({riga[j] + 1, riga[j - 1] + 1,
+                            diagonale + (m[i - 1] == minuscola(parola[j - 1]) ? 0 : 1)});
+        diagonale = sopra;
+      }
+    }
+    if (riga[parola.size()] < distanza_migliore) {
+      distanza_migliore = riga[parola.size()];
+      migliore = parola;
+    }
+  }
+  return migliore;
+}
+
+struct Evento {
+  std::optional<CodiceErrore> codice;
+  Avviso avviso{};
+  std::int32_t posizione = 0;
+  Luogo luogo;
+  std::string dettaglio;
+};
+
+// A text can repeat one fault a million times: past this many of one rule
+// only their number is kept, told in one diagnostic after the others.
+constexpr long kMassimoPerRegola = 100;
+
+class Raccolta : public Osservatore {
+ public:
+  void errore(CodiceErrore codice, std::int32_t posizione, const Luogo& luogo) override {
+    if (tieni({codice, {}, posizione, luogo, {}}))
+      eventi.push_back({codice, {}, posizione, luogo, {}});
+  }
+  void avviso(Avviso a, const Luogo& luogo, const std::string& dettaglio) override {
+    if (tieni({std::nullopt, a, 0, luogo, {}}))
+      eventi.push_back({std::nullopt, a, 0, luogo, dettaglio});
+  }
+
+  struct Omesse {
+    Evento primo;  // the first one not kept
+    long quante = 0;
+  };
+  std::map<std::pair<std::int32_t, int>, Omesse> omesse;
+  void record(const Luogo& luogo, std::int32_t cella) override { celle[cella] = luogo; }
+
+  std::vector<Evento> eventi;
+  std::map<std::int32_t, Luogo> celle;  // the last record that took each cell
+
+ private:
+  bool tieni(const Evento& ev) {
+    const std::pair<std::int32_t, int> regola{ev.codice ? numero(*ev.codice) : 0,
+                                              ev.codice ? -1 : static_cast<int>(ev.avviso)};
+    if (++contate[regola] <= kMassimoPerRegola) return true;
+    Omesse& o = omesse[regola];
+    if (o.quante++ == 0) o.primo = ev;
+    return false;
+  }
+  std::map<std::pair<std::int32_t, int>, long> contate;
+};
+
+// The record behind a code found on the cells: the signal or the slow-down
+// start the pass was working on, or whatever took cell 1.
+Luogo luogo_cella(const Raccolta& r, const Pacchetto& p, CodiceErrore c, std::int32_t posizione) {
+  std::int32_t cella = posizione / kMetriCella;
+  if (c == CodiceErrore::kValoriPacchetto || c == CodiceErrore::kCodiciControllo) cella = 1;
+  if (c == CodiceErrore::kRallentamentoSenzaCodice) {
+    // The walk along a slow-down: the nearest start at or before the cell.
+    for (auto it = r.celle.upper_bound(cella); it != r.celle.begin();) {
+      --it;
+      if (p.percorso[it->first].genere == kInizioRallentamento) return it->second;
+    }
+    return {};
+  }
+  const auto it = r.celle.find(cella);
+  return it == r.celle.end() ? Luogo{} : it->second;
+}
+
+class AvvisiVerifica : public Avvisi {
+ public:
+  // With an observer the finishing stage never calls it.
+  [[noreturn]] void errore(CodiceErrore) override { throw std::logic_error("errore"); }
+};
+
+}  // namespace
+
+long EsitoVerifica::errori() const {
+  long n = 0;
+  for (const Diagnostica& d : diagnostiche) {
+    if (d.gravita == Gravita::kErrore) n += d.omesse > 0 ? d.omesse : 1;
+  }
+  return n;
+}
+
+long EsitoVerifica::avvisi() const {
+  long n = 0;
+  for (const Diagnostica& d : diagnostiche) {
+    if (d.gravita == Gravita::kAvviso) n += d.omesse > 0 ? d.omesse : 1;
+  }
+  return n;
+}
+
+const std::vector<Regola>& regole() {
+  static const std::vector<Regola> r = [] {
+    std::vector<Regola> v;
+    for (const VoceErrore& e : tabella_errori()) {
+      v.push_back({id_errore(e.codice), Gravita::kErrore, e.frase});
+    }
+    for (const VoceAvviso& a : kAvvisi) v.push_back({a.id, Gravita::kAvviso, a.descrizione});
+    return v;
+  }();
+  return r;
+}
+
+EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_treno,
+                       const std::string& nome_linea, const std::string& numero_treno,
+                       const std::string& file_linea, const std::string& file_treno) {
+  Pacchetto p;
+  ArchivioMemoria archivio;
+  carica_testi(p, archivio, std::string(testo_linea), std::string(testo_treno), nome_linea,
+               numero_treno);
+
+  // The finishing stage's order, with the plan, without the files.
+  Raccolta r;
+  p.con_tabella = 1;
+  p.codice_errore = 0;
+  memorizza_dati(p, archivio, nullptr, &r);
+  if (!p.percorso.vuoto()) {
+    passata_codici(p, &r);
+    AvvisiVerifica avvisi;
+    memorizza_valori_pacchetto(p, avvisi, &r);
+  }
+
+  const LettoreCampi campi_linea(std::string{testo_linea});
+  const LettoreCampi campi_treno(std::string{testo_treno});
+  const std::vector<std::string_view> righe_linea_ = campi_linea.tutte_le_righe();
+  const std::vector<std::string_view> righe_treno_ = campi_treno.tutte_le_righe();
+  const auto riga_di = [](const std::vector<std::string_view>& righe, long n) {
+    return n >= 1 && n <= static_cast<long>(righe.size()) ? righe[n - 1] : std::string_view();
+  };
+  std::map<std::pair<Traccia::Testo, long>, std::int32_t> prima_cella;
+  for (const auto& [c, l] : r.celle) prima_cella.try_emplace({l.testo, l.riga}, c);
+  EsitoVerifica esito;
+  std::map<std::string, std::string> suggerimenti;
+  for (const Evento& ev : r.eventi) {
+    Luogo luogo = ev.luogo;
+    if (ev.codice && luogo.testo == Traccia::Testo::kNessuno) {
+      luogo = luogo_cella(r, p, *ev.codice, ev.posizione);
+    }
+    Diagnostica d;
+    Origine origine = Origine::kLinea;
+    if (ev.codice) origine = voce_errore(*ev.codice).origine;
+    const bool linea = luogo.testo == Traccia::Testo::kLinea ||
+                       (luogo.testo == Traccia::Testo::kNessuno &&
+                        (origine == Origine::kLinea || origine == Origine::kFinitura));
+    d.file = linea ? file_linea : file_treno;
+    d.riga = luogo.riga;
+    d.colonna = luogo.colonna;
+    if (d.riga > 0) d.testo_riga = da_cp1252(riga_di(linea ? righe_linea_ : righe_treno_, d.riga));
+    if (ev.codice) {
+      d.gravita = Gravita::kErrore;
+      d.id = id_errore(*ev.codice);
+      d.codice = numero(*ev.codice);
+      d.messaggio = voce_errore(*ev.codice).frase;
+      const std::string posizione = testo_posizione(numero(*ev.codice), ev.posizione);
+      if (!posizione.empty()) {
+        d.messaggio += "; " + posizione;
+        d.cella = cella_posizione(numero(*ev.codice), ev.posizione);
+      }
+    } else {
+      const VoceAvviso& v = voce_avviso(ev.avviso);
+      d.gravita = Gravita::kAvviso;
+      d.id = v.id;
+      d.messaggio = v.descrizione;
+      std::string dettaglio = dettaglio_avviso(ev.avviso, ev.dettaglio);
+      if (ev.avviso == Avviso::kChiaveSconosciuta) {
+        // A long text may repeat one wrong word many times.
+        auto [voce, nuova] = suggerimenti.try_emplace(ev.dettaglio);
+        if (nuova) voce->second = suggerimento(ev.dettaglio);
+        const std::string& s = voce->second;
+        dettaglio = "\"" + da_cp1252(ev.dettaglio) + "\"";
+        if (!s.empty()) dettaglio += "; forse \"" + s + "\"?";
+      }
+      if (!dettaglio.empty()) d.messaggio += " (" + dettaglio + ")";
+    }
+    if (d.cella == 0 && luogo.riga > 0) {
+      const auto c = prima_cella.find({luogo.testo, luogo.riga});
+      if (c != prima_cella.end()) d.cella = c->second;
+    }
+    esito.diagnostiche.push_back(std::move(d));
+  }
+  for (const auto& [regola, o] : r.omesse) {
+    const Evento& ev = o.primo;
+    Diagnostica d;
+    const bool linea = ev.luogo.testo == Traccia::Testo::kLinea ||
+                       (ev.luogo.testo == Traccia::Testo::kNessuno &&
+                        (!ev.codice || voce_errore(*ev.codice).origine != Origine::kTreno));
+    d.file = linea ? file_linea : file_treno;
+    d.gravita = ev.codice ? Gravita::kErrore : Gravita::kAvviso;
+    d.id = ev.codice ? id_errore(*ev.codice) : voce_avviso(ev.avviso).id;
+    d.codice = ev.codice ? std::optional<std::int32_t>(numero(*ev.codice)) : std::nullopt;
+    d.omesse = o.quante;
+    d.messaggio = "altre " + std::to_string(o.quante) + " diagnostiche " + d.id +
+                  " non mostrate (al massimo " + std::to_string(kMassimoPerRegola) +
+                  " per regola), la prima alla riga " + std::to_string(ev.luogo.riga);
+    esito.diagnostiche.push_back(std::move(d));
+  }
+  // Line text first, then the train text, each in the order of its lines;
+  // what names no line stays after its text's lines.
+  const auto chiave = [&](const Diagnostica& d) {
+    return std::make_tuple(d.file == file_linea ? 0 : 1,
+                           d.riga == 0 ? std::numeric_limits<long>::max() : d.riga, d.colonna);
+  };
+  std::stable_sort(
+      esito.diagnostiche.begin(), esito.diagnostiche.end(),
+      [&](const Diagnostica& a, const Diagnostica& b) { return chiave(a) < chiave(b); });
+  return esito;
+}
+
+std::string testo_verifica(const EsitoVerifica& e, FormaLuogo forma) {
+  std::string s;
+  for (const Diagnostica& d : e.diagnostiche) {
+    s += testo_luogo(d.file, d.riga, d.colonna, forma);
+    s += d.gravita == Gravita::kErrore ? " errore: " : " avviso: ";
+    s += d.messaggio;
+    s += " [";
+    s += d.id;
+    s += "]\n";
+    s += riga_con_segno(d.testo_riga, d.colonna);
+  }
+  return s;
+}
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+const char* nome_gravita(Gravita g) { return g == Gravita::kErrore ? "errore" : "avviso"; }
+
+std::string scrivi(const Json& j) {
+  return j.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+Json numero_o_null(long n) { return n > 0 ? Json(n) : Json(); }
+
+// A path as a URI reference: relative stays relative, absolute becomes file://;
+// bytes outside the unreserved set are percent-encoded.
+std::string uri(const std::string& percorso) {
+  std::string s = percorso.starts_with('/') ? "file://" : "";
+  const char* const cifre = "0123456789ABCDEF";
+  for (const char c : percorso) {
+    const auto b = static_cast<unsigned char>(c);
+    if (std::isalnum(b) != 0 || std::string_view("-._~/").find(c) != std::string_view::npos) {
+      s += c;
+    } else {
+      s += '%';
+      s += cifre[b >> 4];
+      s += cifre[b & 0xF];
+    }
+  }
+  return s;
+}
+
+}  // namespace
+
+std::string json_verifica(const EsitoVerifica& e) {
+  Json j;
+  j["diagnostics"] = Json::array();
+  for (const Diagnostica& d : e.diagnostiche) {
+    Json x;
+    x["file"] = d.file;
+    x["line"] = numero_o_null(d.riga);
+    x["column"] = numero_o_null(d.colonna);
+    x["severity"] = nome_gravita(d.gravita);
+    x["id"] = d.id;
+    x["code"] = d.codice ? Json(*d.codice) : Json();
+    x["message"] = d.messaggio;
+    j["diagnostics"].push_back(std::move(x));
+  }
+  j["summary"] = {{"errors", e.errori()}, {"warnings", e.avvisi()}};
+  return scrivi(j);
+}
+
+std::string sarif_verifica(const EsitoVerifica& e) {
+  const std::vector<Regola>& tutte = regole();
+  Json regole_json = Json::array();
+  for (const Regola& r : tutte) {
+    regole_json.push_back({{"id", r.id},
+                           {"shortDescription", {{"text", r.descrizione}}},
+                           {"defaultConfiguration",
+                            {{"level", r.gravita == Gravita::kErrore ? "error" : "warning"}}}});
+  }
+  Json risultati = Json::array();
+  for (const Diagnostica& d : e.diagnostiche) {
+    const auto indice =
+        std::find_if(tutte.begin(), tutte.end(), [&](const Regola& r) { return r.id == d.id; }) -
+        tutte.begin();
+    Json fisico;
+    fisico["artifactLocation"] = {{"uri", uri(d.file)}};
+    if (d.riga > 0) {
+      Json regione;
+      regione["startLine"] = d.riga;
+      if (d.colonna > 0) regione["startColumn"] = d.colonna;
+      fisico["region"] = regione;
+    }
+    Json r;
+    r["ruleId"] = d.id;
+    r["ruleIndex"] = indice;
+    r["level"] = d.gravita == Gravita::kErrore ? "error" : "warning";
+    r["message"] = {{"text", d.messaggio}};
+    r["locations"] = Json::array({{{"physicalLocation", fisico}}});
+    risultati.push_back(std::move(r));
+  }
+  Json j;
+  j["$schema"] = "https://json.schemastore.org/sarif-2.1.0.json";
+  j["version"] = "2.1.0";
+  Json run;
+  run["tool"] = {{"driver", {{"name", "scenario"}, {"rules", regole_json}}}};
+  run["results"] = risultati;
+  j["runs"] = Json::array({run});
+  return scrivi(j);
+}
+
+}  // namespace progetto1::strumento
