@@ -2,7 +2,7 @@
 // own plan stepping, ends at the surveyed end point of the line.
 //
 // Built on request, not with the package:
-//   cmake --build build --target cerca_curve && build/misc/cerca_curve
+//   cmake --build build --target cerca_curve && build/ricerca_curve/cerca_curve
 // `cerca_curve --verifica` only checks that the embedded curve records reach the end point.
 //
 // What the search keeps of the embedded line it reads from the embedded texts: the first two
