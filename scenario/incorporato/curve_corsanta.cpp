@@ -2,7 +2,7 @@
 
 namespace progetto1 {
 
-// Chosen with misc/cerca_curve so that the plan, integrated metre by metre from the line's
+// Chosen with ricerca_curve/cerca_curve so that the plan, integrated metre by metre from the line's
 // origin, ends at the line's surveyed end point (30508.0, 91848.5), with the radius 500 m
 // curves only where the train runs at 110 km/h or less.
 std::vector<std::string> righe_curve_corsanta() {
