@@ -10,8 +10,6 @@
 
 namespace progetto1::strumento {
 
-namespace fs = std::filesystem;
-
 namespace {
 
 const char* const kPiedeCheck = R"(

@@ -10,6 +10,7 @@
 
 #include "model/cp1252.h"
 #include "tools/binari/decodifica.h"
+#include "tools/comandi/sottocomandi.h"
 #include "tools/disegno/mappa.h"
 #include "tools/motore/compilazione.h"
 #include "tools/prova/strumento.h"
@@ -391,6 +392,64 @@ TEST_F(Strumento, MappaSenzaIFileBinari) {
   EXPECT_EQ(e.stato, 2);
   EXPECT_NE(e.err.find("impossibile leggere la tabella delle stazioni"), std::string::npos);
   EXPECT_FALSE(fs::exists(cartella_ / "x.svg"));
+}
+
+// ---- the table of subcommands ----------------------------------------------------
+
+TEST_F(Strumento, OgniSottocomandoDellaTabella) {
+  const Esito aiuto = esegui({"--help"});
+  std::string elenco;
+  for (const Sottocomando& s : sottocomandi()) {
+    SCOPED_TRACE(s.nome);
+    // Its row in the help, with the first line of its summary.
+    const std::string sommario = s.sommario;
+    EXPECT_NE(aiuto.out.find("  " + std::string(s.nome) + " "), std::string::npos);
+    EXPECT_NE(aiuto.out.find(sommario.substr(0, sommario.find('\n'))), std::string::npos);
+    const Esito e = esegui({s.nome, "--help"});
+    EXPECT_EQ(e.stato, 0);
+    EXPECT_NE(e.out.find("Uso: scenario " + std::string(s.nome)), std::string::npos) << e.out;
+    elenco += elenco.empty() ? s.nome : std::string(" ") + s.nome;
+  }
+  EXPECT_EQ(elenco, "compile check texts dump map view decompile package");
+}
+
+// ---- the compiled files read once for map, view and decompile -----------------------
+
+TEST_F(Strumento, FileRovinatoNominatoConIlSuoByte) {
+  testi(prova::linea_prova(), prova::treno_prova());
+  ASSERT_EQ(compile(compile_args()).stato, 0);
+  const std::vector<std::string> comuni = {"--dir", uscita_.string(), "--name",
+                                           "Prova", "--number",       "11"};
+  struct Caso {
+    const char* file;
+    std::size_t tieni;  // the bytes left of it
+    const char* messaggio;
+  };
+  const Caso casi[] = {
+      {"Prova_11.sim", 100, ": errore: il file finisce al byte 100 dentro il campo"},
+      {"Prova_11.dat", 31, ": errore: il file ha 31 byte"},
+      {"Prova_linea.dat", 3, ": errore: il file finisce al byte 3"},
+  };
+  for (const Caso& c : casi) {
+    const fs::path rovinato = uscita_ / c.file;
+    const std::string intero = leggi(rovinato);
+    scrivi(rovinato, intero.substr(0, c.tieni));
+    for (const auto& [sotto, uscita] :
+         {std::pair<std::string, fs::path>{"map", cartella_ / "x.svg"},
+          {"view", cartella_ / "x.html"},
+          {"decompile", cartella_ / "ritorno"}}) {
+      SCOPED_TRACE(sotto + " " + c.file);
+      std::vector<std::string> a = {sotto};
+      a.insert(a.end(), comuni.begin(), comuni.end());
+      a.insert(a.end(), {"--out", uscita.string()});
+      const Esito e = esegui(a);
+      EXPECT_EQ(e.stato, 2);
+      EXPECT_EQ(e.out, "");
+      EXPECT_EQ(e.err.rfind(rovinato.string() + c.messaggio, 0), 0u) << e.err;
+      EXPECT_FALSE(fs::exists(uscita));
+    }
+    scrivi(rovinato, intero);
+  }
 }
 
 }  // namespace

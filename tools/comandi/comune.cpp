@@ -102,21 +102,25 @@ std::optional<ScenarioCompilato> leggi_compilato(const PercorsiScenario& percors
   return std::nullopt;
 }
 
-DatiMappa dati_da_disegnare(ScenarioCompilato scenario, const std::string& nome,
-                            const std::string& numero, const PercorsiScenario& percorsi,
-                            std::ostream& err) {
+std::optional<DatiMappa> dati_da_disegnare(const std::string& cartella, const std::string& nome,
+                                           const std::string& numero, Pacchetto& p,
+                                           PercorsiScenario& letti, std::ostream& err) {
+  if (!nomi_pacchetto(nome, numero, p, err)) return std::nullopt;
+  letti = percorsi_scenario(percorso(cartella), p);
+  std::optional<ScenarioCompilato> scenario = leggi_compilato(letti, err);
+  if (!scenario) return std::nullopt;
   DatiMappa dati;
   dati.nome_linea = nome;
   dati.numero_treno = numero;
-  dati.stazioni = std::move(scenario.stazioni);
-  dati.celle = std::move(scenario.celle);
-  if (!scenario.piano) {
-    err << "scenario: " << testo(percorsi.piano)
+  dati.stazioni = std::move(scenario->stazioni);
+  dati.celle = std::move(scenario->celle);
+  if (!scenario->piano) {
+    err << "scenario: " << testo(letti.piano)
         << ": avviso: piano della linea assente: disegno solo il profilo\n";
-  } else if (piano_compatibile(*scenario.piano, dati.stazioni, dati.celle)) {
-    dati.piano = std::move(scenario.piano);
+  } else if (piano_compatibile(*scenario->piano, dati.stazioni, dati.celle)) {
+    dati.piano = std::move(scenario->piano);
   } else {
-    err << "scenario: " << testo(percorsi.piano)
+    err << "scenario: " << testo(letti.piano)
         << ": avviso: il piano non corrisponde alle celle (è di un'altra compilazione?): "
            "disegno solo il profilo\n";
   }

@@ -55,11 +55,12 @@ bool leggi_testi(const std::string& linea, const std::string& treno, std::string
 std::optional<ScenarioCompilato> leggi_compilato(const PercorsiScenario& percorsi,
                                                  std::ostream& err);
 
-// What map and view draw, from the compiled scenario; a plan that is missing
-// or does not fit the cells is left out with a warning.
-DatiMappa dati_da_disegnare(ScenarioCompilato scenario, const std::string& nome,
-                            const std::string& numero, const PercorsiScenario& percorsi,
-                            std::ostream& err);
+// What map and view draw: the names checked, the compiled scenario read from
+// `cartella`, and a plan that is missing or does not fit the cells left out
+// with a warning. `letti` are the files it names.
+std::optional<DatiMappa> dati_da_disegnare(const std::string& cartella, const std::string& nome,
+                                           const std::string& numero, Pacchetto& p,
+                                           PercorsiScenario& letti, std::ostream& err);
 
 // Writes a drawing to the file --out names, beside the files it was drawn
 // from, which it never replaces.

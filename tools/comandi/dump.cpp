@@ -11,8 +11,6 @@
 
 namespace progetto1::strumento {
 
-namespace fs = std::filesystem;
-
 namespace {
 
 const char* const kPiedeDump = R"(

@@ -6,11 +6,8 @@
 #include "tools/comandi/opzioni.h"
 #include "tools/comandi/sottocomandi.h"
 #include "tools/disegno/mappa.h"
-#include "tools/terminale/percorsi.h"
 
 namespace progetto1::strumento {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -31,12 +28,11 @@ struct OpzioniMap {
 int esegui(const OpzioniMap& o, const Ambiente& a) {
   if (!estensione_di_uscita(o.uscita, ".svg", a.err)) return kUscitaUso;
   Pacchetto p;
-  if (!nomi_pacchetto(o.nome, o.numero, p, a.err)) return kUscitaUso;
-  const PercorsiScenario letti = percorsi_scenario(percorso(o.cartella), p);
-  std::optional<ScenarioCompilato> scenario = leggi_compilato(letti, a.err);
-  if (!scenario) return kUscitaUso;
-  const DatiMappa dati = dati_da_disegnare(std::move(*scenario), o.nome, o.numero, letti, a.err);
-  return scrivi_disegno(o.uscita, disegna_mappa(dati), letti, a);
+  PercorsiScenario letti;
+  const std::optional<DatiMappa> dati =
+      dati_da_disegnare(o.cartella, o.nome, o.numero, p, letti, a.err);
+  if (!dati) return kUscitaUso;
+  return scrivi_disegno(o.uscita, disegna_mappa(*dati), letti, a);
 }
 
 }  // namespace

@@ -8,11 +8,8 @@
 #include "tools/comandi/sottocomandi.h"
 #include "tools/disegno/vista.h"
 #include "tools/motore/verifica.h"
-#include "tools/terminale/percorsi.h"
 
 namespace progetto1::strumento {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -36,11 +33,10 @@ struct OpzioniView {
 int esegui(const OpzioniView& o, const Ambiente& a) {
   if (!estensione_di_uscita(o.uscita, ".html", a.err)) return kUscitaUso;
   Pacchetto p;
-  if (!nomi_pacchetto(o.nome, o.numero, p, a.err)) return kUscitaUso;
-  const PercorsiScenario letti = percorsi_scenario(percorso(o.cartella), p);
-  std::optional<ScenarioCompilato> scenario = leggi_compilato(letti, a.err);
-  if (!scenario) return kUscitaUso;
-  const DatiMappa dati = dati_da_disegnare(std::move(*scenario), o.nome, o.numero, letti, a.err);
+  PercorsiScenario letti;
+  const std::optional<DatiMappa> dati =
+      dati_da_disegnare(o.cartella, o.nome, o.numero, p, letti, a.err);
+  if (!dati) return kUscitaUso;
   std::optional<EsitoVerifica> diagnostiche;
   if (!o.linea.empty()) {
     std::string testo_linea, testo_treno;
@@ -48,7 +44,7 @@ int esegui(const OpzioniView& o, const Ambiente& a) {
     diagnostiche =
         verifica(testo_linea, testo_treno, p.nome_linea, p.numero_treno, o.linea, o.treno);
   }
-  return scrivi_disegno(o.uscita, pagina_vista(dati, diagnostiche ? &*diagnostiche : nullptr),
+  return scrivi_disegno(o.uscita, pagina_vista(*dati, diagnostiche ? &*diagnostiche : nullptr),
                         letti, a);
 }
 

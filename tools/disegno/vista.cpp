@@ -214,10 +214,17 @@ std::string pagina_vista(const DatiMappa& d, const EsitoVerifica* verifica) {
   for (std::size_t i = 0; (i = dati.find('<', i)) != std::string::npos;) {
     dati.replace(i, 1, "\\u003c");
   }
+  // The script's parts in their order, each from a line of its own, so that
+  // no comment at the end of one runs into the next.
+  std::string codice;
+  for (const char* parte : vista::k_js) {
+    codice += parte;
+    if (!codice.empty() && codice.back() != '\n') codice += '\n';
+  }
   return compila_modello(vista::k_html, {{"TITOLO", testo_xml(titolo(d))},
                                          {"STILE", vista::k_css},
                                          {"DATI", dati},
-                                         {"CODICE", vista::k_js}});
+                                         {"CODICE", codice}});
 }
 
 }  // namespace progetto1::strumento

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "tools/prova/strumento.h"
+#include "vista_sorgenti.h"
 
 namespace progetto1::strumento {
 namespace {
@@ -73,6 +76,23 @@ TEST_F(Vista, UnNomeCheChiudeloScriptNonEsceDaiDati) {
   const std::string html = pagina_vista(dati, nullptr);
   EXPECT_EQ(dati_pagina(html)["titolo"], "Linea " + dati.nome_linea + " · treno 11");
   EXPECT_EQ(html.find("<script>x()"), std::string::npos);
+}
+
+// The script's parts all in the one script element after the data, whole and
+// in their order: they share one scope, and the last one starts the page.
+TEST_F(Vista, LoScriptHaOgniParteInOrdine) {
+  const std::string html = pagina_vista(prova::dati_prova(true), nullptr);
+  const std::size_t dati = html.find("</script>", html.find("id=\"dati\""));
+  ASSERT_NE(dati, std::string::npos);
+  std::size_t da = html.find("<script>", dati);
+  ASSERT_NE(da, std::string::npos);
+  const std::size_t fine = html.find("</script>", da);
+  ASSERT_NE(fine, std::string::npos);
+  for (std::size_t i = 0; i < std::size(vista::k_js); ++i) {
+    const std::size_t k = html.find(vista::k_js[i], da);
+    ASSERT_LT(k, fine) << "parte " << i;
+    da = k + std::strlen(vista::k_js[i]);
+  }
 }
 
 }  // namespace

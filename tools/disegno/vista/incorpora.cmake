@@ -1,8 +1,10 @@
 # Turns the page's own sources into one C++ header of raw strings, so that the
-# tool carries them and they stay files that can be read and linted.
-#   cmake -DUSCITA=header -DSORGENTI="a.html;b.css;c.js" -P incorpora.cmake
-set(testo "// Written by the build from tools/vista/; do not edit.\n#pragma once\n\n")
+# tool carries them and they stay files that can be read and linted. The
+# script's parts (.js) become one array, in the order they are given.
+#   cmake -DUSCITA=header -DSORGENTI="a.html;b.css;c.js;d.js" -P incorpora.cmake
+set(testo "// Written by the build from tools/disegno/vista/; do not edit.\n#pragma once\n\n")
 string(APPEND testo "namespace progetto1::strumento::vista {\n\n")
+set(parti "")
 foreach(sorgente ${SORGENTI})
   file(READ ${sorgente} contenuto)
   if(contenuto MATCHES "\\)vista\"")
@@ -10,8 +12,13 @@ foreach(sorgente ${SORGENTI})
   endif()
   get_filename_component(estensione ${sorgente} EXT)
   string(REPLACE "." "" estensione ${estensione})
-  string(APPEND testo "inline constexpr const char* k_${estensione} = R\"vista(${contenuto})vista\";\n\n")
+  if(estensione STREQUAL "js")
+    string(APPEND parti "    R\"vista(${contenuto})vista\",\n")
+  else()
+    string(APPEND testo "inline constexpr const char* k_${estensione} = R\"vista(${contenuto})vista\";\n\n")
+  endif()
 endforeach()
+string(APPEND testo "inline constexpr const char* k_js[] = {\n${parti}};\n\n")
 string(APPEND testo "}  // namespace progetto1::strumento::vista\n")
 file(WRITE "${USCITA}.nuovo" "${testo}")
 file(COPY_FILE ${USCITA}.nuovo ${USCITA} ONLY_IF_DIFFERENT)

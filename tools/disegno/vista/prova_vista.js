@@ -16,7 +16,7 @@ if (!scenario || !lavoro) {
 }
 let puppeteer;
 try {
-  puppeteer = require(path.join(__dirname, "..", "..", "node_modules", "puppeteer-core"));
+  puppeteer = require(path.join(__dirname, "..", "..", "..", "node_modules", "puppeteer-core"));
 } catch (e) {
   console.log("SKIP: puppeteer-core non installato (npm ci nella radice)");
   process.exit(77);
