@@ -50,6 +50,8 @@ class LettoreCampi {
   // Where the reads since the last segna() began: 0 is the first of them.
   // Later reads than the history holds are not kept.
   void segna() { letture_ = 0; }
+  // Only line and column: the field reader does not know which text it reads
+  // (Lettura::luogo adds that).
   struct Luogo {
     long riga = 0;
     long colonna = 0;

@@ -57,7 +57,7 @@ Esito leggi_testo_linea(Lettura& l) {
   p.stazioni[kSlotLinea].testo = p.nome_linea;
   p.stazioni[kSlotTreno].testo = p.numero_treno;
 
-  l.testo = Traccia::Testo::kLinea;
+  l.testo = Luogo::Testo::kLinea;
   const std::string nome = nome_testo_linea(p);
   if (!l.archivio.esiste(nome)) {
     l.registra(CodiceErrore::kTestoLineaAssente, 0);

@@ -82,8 +82,8 @@ TEST(LettoreLinea, RipetizioneSegnali) {
     EXPECT_FALSE(e.resta_linea());
     EXPECT_EQ(e.resta_treno(), c.codice != 0);  // the train reader did not run
     if (c.codice != 0) {
-      EXPECT_EQ(e.traccia.testo, Traccia::Testo::kLinea);
-      EXPECT_EQ(e.traccia.riga, 3);
+      EXPECT_EQ(e.traccia.luogo.testo, Luogo::Testo::kLinea);
+      EXPECT_EQ(e.traccia.luogo.riga, 3);
       EXPECT_EQ(e.traccia.testo_riga, c.riga);
     }
   }
@@ -185,8 +185,8 @@ TEST(LettoreLinea, TestoMancante) {
   EXPECT_TRUE(e.resta_treno());
   EXPECT_TRUE(e.p.percorso.vuoto());
   EXPECT_EQ(e.p.stazioni[kSlotLinea].testo, "Corsanta");
-  EXPECT_EQ(e.traccia.testo, Traccia::Testo::kLinea);
-  EXPECT_EQ(e.traccia.riga, 0);
+  EXPECT_EQ(e.traccia.luogo.testo, Luogo::Testo::kLinea);
+  EXPECT_EQ(e.traccia.luogo.riga, 0);
 }
 
 TEST(LettoreLinea, SenzaSezioneGenerale) {
@@ -199,7 +199,7 @@ TEST(LettoreLinea, SenzaSezioneGenerale) {
     EXPECT_EQ(e.p.codice_errore, 102);
     EXPECT_FALSE(e.resta_linea());
     EXPECT_TRUE(e.resta_treno());
-    EXPECT_EQ(e.traccia.riga, static_cast<long>(linea->size()));
+    EXPECT_EQ(e.traccia.luogo.riga, static_cast<long>(linea->size()));
     EXPECT_EQ(e.traccia.testo_riga, linea->empty() ? "" : linea->back());
   }
 }
@@ -212,7 +212,7 @@ TEST(LettoreLinea, LunghezzaMassima) {
   EXPECT_TRUE(e.p.percorso.vuoto());
   EXPECT_FALSE(e.resta_linea());
   EXPECT_TRUE(e.resta_treno());
-  EXPECT_EQ(e.traccia.riga, 2);
+  EXPECT_EQ(e.traccia.luogo.riga, 2);
 
   // Without the plan, the longest line reads to the end.
   const Righe massima = {"[generale]", "lunghezza percorso, 1000000", "[curve]", "[fine]"};
@@ -321,7 +321,7 @@ TEST(LettoreLinea, CurvaSenzaGrado) {
     EXPECT_EQ(e.p.codice_errore, 103);
     EXPECT_FALSE(e.resta_linea());
     EXPECT_TRUE(e.resta_treno());
-    EXPECT_EQ(e.traccia.riga, 11);
+    EXPECT_EQ(e.traccia.luogo.riga, 11);
 
     // Without the plan, curve lines are not even looked at.
     Esito s;
@@ -370,7 +370,7 @@ TEST(LettoreLinea, CartelloSuCellaOccupata) {
   EXPECT_EQ(e.p.posizione_errore, 660);
   EXPECT_FALSE(e.resta_linea());
   EXPECT_TRUE(e.resta_treno());
-  EXPECT_EQ(e.traccia.riga, 12);
+  EXPECT_EQ(e.traccia.luogo.riga, 12);
   EXPECT_EQ(e.traccia.testo_riga, "cartello_indicatore,  660,   (B)");
 }
 
@@ -427,7 +427,7 @@ TEST(LettoreLinea, TabelloneSuCellaOccupata) {
   EXPECT_EQ(e.p.posizione_errore, 720);
   EXPECT_FALSE(e.resta_linea());
   EXPECT_TRUE(e.resta_treno());
-  EXPECT_EQ(e.traccia.riga, 12);
+  EXPECT_EQ(e.traccia.luogo.riga, 12);
 }
 
 TEST(LettoreLinea, PosizioneOltreIlPercorso) {
@@ -454,12 +454,12 @@ TEST(LettoreLinea, PosizioneOltreIlPercorso) {
   EXPECT_EQ(o.p.stazioni[kSlotTreno].intero1, 0);
   EXPECT_FALSE(o.resta_linea());
   EXPECT_FALSE(o.resta_treno());
-  EXPECT_EQ(o.traccia.testo, Traccia::Testo::kTreno);
-  EXPECT_EQ(o.traccia.riga, 3);
+  EXPECT_EQ(o.traccia.luogo.testo, Luogo::Testo::kTreno);
+  EXPECT_EQ(o.traccia.luogo.riga, 3);
   // The trace still names the line record that recorded the code.
   ASSERT_TRUE(o.traccia.causa.has_value());
-  EXPECT_EQ(o.traccia.causa->testo, Traccia::Testo::kLinea);
-  EXPECT_EQ(o.traccia.causa->riga, 12);
+  EXPECT_EQ(o.traccia.causa->luogo.testo, Luogo::Testo::kLinea);
+  EXPECT_EQ(o.traccia.causa->luogo.riga, 12);
   EXPECT_EQ(o.traccia.causa->testo_riga, "pendenza, 16950, 0");
   EXPECT_EQ(o.traccia.causa->posizione, 16950);
 
@@ -468,8 +468,8 @@ TEST(LettoreLinea, PosizioneOltreIlPercorso) {
   prova::compila(s, &oltre, &kTreno);
   EXPECT_EQ(s.p.codice_errore, 15);
   EXPECT_EQ(s.p.posizione_errore, 16950);
-  EXPECT_EQ(s.traccia.testo, Traccia::Testo::kLinea);
-  EXPECT_EQ(s.traccia.riga, 12);
+  EXPECT_EQ(s.traccia.luogo.testo, Luogo::Testo::kLinea);
+  EXPECT_EQ(s.traccia.luogo.riga, 12);
   EXPECT_EQ(s.traccia.testo_riga, "pendenza, 16950, 0");
   EXPECT_FALSE(s.traccia.causa.has_value());
 }
@@ -503,8 +503,8 @@ TEST(LettoreLinea, GuastiDiLettura) {
     EXPECT_EQ(e.p.posizione_errore, 77);
     EXPECT_FALSE(e.resta_linea());
     EXPECT_FALSE(e.resta_treno());
-    EXPECT_EQ(e.traccia.testo, Traccia::Testo::kLinea);
-    EXPECT_EQ(e.traccia.riga, c.riga);
+    EXPECT_EQ(e.traccia.luogo.testo, Luogo::Testo::kLinea);
+    EXPECT_EQ(e.traccia.luogo.riga, c.riga);
   }
 }
 
@@ -518,7 +518,7 @@ TEST(LettoreLinea, OttantunesimaMontagna) {
   Esito e;
   prova::compila(e, &linea, &kTreno);
   EXPECT_EQ(e.p.codice_errore, 25);
-  EXPECT_EQ(e.traccia.riga, 91);
+  EXPECT_EQ(e.traccia.luogo.riga, 91);
 }
 
 TEST(LettoreLinea, FineRigaSoloLF) {

@@ -155,7 +155,7 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
 
 void leggi_testo_treno(Lettura& l) {
   Pacchetto& p = l.p;
-  l.testo = Traccia::Testo::kTreno;
+  l.testo = Luogo::Testo::kTreno;
   l.campi.reset();
   l.riga_record = 0;
   l.campi.emplace(l.archivio.leggi(nome_testo_treno(p)));
@@ -321,7 +321,7 @@ void leggi_testo_treno(Lettura& l) {
     if (s.valore1 % 50 != 0 || s.valore2 % 50 != 0) p.contatore2 = 1;
   }
   if (p.contatore2 > 0) {
-    l.testo = Traccia::Testo::kLinea;
+    l.testo = Luogo::Testo::kLinea;
     if (l.verifica()) {
       l.osservatore->errore(CodiceErrore::kProgressivaNonMultipla, 0, l.luogo_progressive);
     } else {

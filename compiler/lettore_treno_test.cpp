@@ -98,7 +98,7 @@ TEST(LettoreTreno, VelocitaTroppoAlta) {
     EXPECT_FALSE(e.resta_linea());
     EXPECT_FALSE(e.resta_treno());
     if (c.codice == 25) {
-      EXPECT_EQ(e.traccia.testo, Traccia::Testo::kTreno);
+      EXPECT_EQ(e.traccia.luogo.testo, Luogo::Testo::kTreno);
     }
   }
 }
@@ -156,8 +156,8 @@ TEST(LettoreTreno, CelleGiaOccupate) {
     EXPECT_EQ(e.p.codice_errore, c.codice);
     EXPECT_EQ(e.p.posizione_errore, c.posizione);
     EXPECT_FALSE(e.resta_treno());
-    EXPECT_EQ(e.traccia.testo, Traccia::Testo::kTreno);
-    EXPECT_EQ(e.traccia.riga, c.riga);
+    EXPECT_EQ(e.traccia.luogo.testo, Luogo::Testo::kTreno);
+    EXPECT_EQ(e.traccia.luogo.riga, c.riga);
     EXPECT_EQ(e.traccia.testo_riga, c.righe[2]);
     EXPECT_EQ(e.p.percorso[5].vel_limite, 0);  // the end steps did not run
   }
@@ -282,7 +282,7 @@ TEST(LettoreTreno, StazioniRifiutate) {
     EXPECT_EQ(e.p.posizione_errore, c.posizione);
     EXPECT_FALSE(e.resta_treno());
     if (c.codice != 0) {
-      EXPECT_EQ(e.traccia.riga, static_cast<long>(c.righe.size()) + 1);
+      EXPECT_EQ(e.traccia.luogo.riga, static_cast<long>(c.righe.size()) + 1);
       EXPECT_EQ(e.traccia.testo_riga, c.righe.back());
     }
   }
@@ -308,7 +308,7 @@ TEST(LettoreTreno, StazioniECartelliNellaTabella) {
   EXPECT_EQ(e.p.stazioni[3].valore3, 30000);
   EXPECT_EQ(e.p.stazioni[4], stazione{});
   EXPECT_EQ(e.p.stazioni[5].testo, "(S)");
-  EXPECT_EQ(e.traccia.riga, 4);
+  EXPECT_EQ(e.traccia.luogo.riga, 4);
 
   // 79 signs: the first station still takes the free slot 1.
   const Righe l79 = linea_con(79);
@@ -345,8 +345,8 @@ TEST(LettoreTreno, TestoMancante) {
   prova::compila(e, &kLinea, nullptr);
   EXPECT_EQ(e.p.codice_errore, 25);
   EXPECT_FALSE(e.resta_linea());
-  EXPECT_EQ(e.traccia.testo, Traccia::Testo::kTreno);
-  EXPECT_EQ(e.traccia.riga, 0);
+  EXPECT_EQ(e.traccia.luogo.testo, Luogo::Testo::kTreno);
+  EXPECT_EQ(e.traccia.luogo.riga, 0);
   EXPECT_EQ(e.traccia.testo_riga, "");
 }
 
@@ -369,8 +369,8 @@ TEST(LettoreTreno, GuastiDiLettura) {
     EXPECT_EQ(e.p.codice_errore, 25);
     EXPECT_FALSE(e.resta_linea());
     EXPECT_FALSE(e.resta_treno());
-    EXPECT_EQ(e.traccia.testo, Traccia::Testo::kTreno);
-    EXPECT_EQ(e.traccia.riga, c.riga);
+    EXPECT_EQ(e.traccia.luogo.testo, Luogo::Testo::kTreno);
+    EXPECT_EQ(e.traccia.luogo.riga, c.riga);
   }
 }
 
@@ -387,8 +387,8 @@ TEST(LettoreTreno, ProgressiveFuoriPasso) {
   EXPECT_EQ(e.p.stazioni[kSlotGenerali].valore3, 14);
   EXPECT_FALSE(e.resta_linea());
   EXPECT_FALSE(e.resta_treno());
-  EXPECT_EQ(e.traccia.testo, Traccia::Testo::kLinea);
-  EXPECT_EQ(e.traccia.riga, 0);
+  EXPECT_EQ(e.traccia.luogo.testo, Luogo::Testo::kLinea);
+  EXPECT_EQ(e.traccia.luogo.riga, 0);
 }
 
 }  // namespace

@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "compiler/campi.h"
-#include "compiler/memorizza_dati.h"
 #include "compiler/osservatore.h"
+#include "compiler/traccia.h"
 #include "model/archivio.h"
 #include "model/numeri.h"
 #include "model/pacchetto.h"
@@ -27,7 +27,7 @@ struct Lettura {
   Traccia* traccia;
   Osservatore* osservatore;  // null in the package
 
-  Traccia::Testo testo = Traccia::Testo::kNessuno;  // the text being read
+  Luogo::Testo testo = Luogo::Testo::kNessuno;  // the text being read
   std::optional<LettoreCampi> campi;
   long riga_record = 0;  // line of the current record's keyword field
   long colonna_record = 0;

@@ -32,7 +32,7 @@ bool Lettura::prossima_chiave() {
 }
 
 void Lettura::chiudi_ed_elimina() {
-  archivio.elimina(testo == Traccia::Testo::kTreno ? nome_testo_treno(p) : nome_testo_linea(p));
+  archivio.elimina(testo == Luogo::Testo::kTreno ? nome_testo_treno(p) : nome_testo_linea(p));
 }
 
 void Lettura::avviso_trattino() const {
@@ -56,9 +56,7 @@ void Lettura::registra(CodiceErrore codice, long riga) {
 void Lettura::traccia_riga(long riga) {
   if (traccia == nullptr) return;
   traccia->causa.reset();
-  traccia->testo = testo;
-  traccia->riga = riga;
-  traccia->colonna = riga == riga_record ? colonna_record : 0;
+  traccia->luogo = {testo, riga, riga == riga_record ? colonna_record : 0};
   traccia->testo_riga = campi && riga > 0 ? campi->testo_riga(riga) : std::string();
 }
 
@@ -159,7 +157,7 @@ Luogo Lettura::luogo(int valore) const {
 bool Lettura::prosegui(CodiceErrore codice, std::int32_t posizione, int valore) {
   if (!verifica()) return false;
   osservatore->errore(codice, posizione, luogo(valore));
-  if (codice == CodiceErrore::kOltreIlPercorso && testo == Traccia::Testo::kLinea) {
+  if (codice == CodiceErrore::kOltreIlPercorso && testo == Luogo::Testo::kLinea) {
     codice_residuo = true;
   }
   campi->salta_a_riga(campi->riga_lettura() + 1);
@@ -188,8 +186,7 @@ void Lettura::registra(CodiceErrore codice, std::int32_t posizione, long riga) {
 void Lettura::ferma_dopo_piazzamento(std::int32_t codice_prima, std::int32_t posizione) {
   std::optional<Traccia::Causa> causa;
   if (traccia != nullptr && codice_prima > 0 && p.codice_errore == codice_prima) {
-    causa = Traccia::Causa{traccia->testo, traccia->riga, traccia->colonna, traccia->testo_riga,
-                           p.posizione_errore};
+    causa = Traccia::Causa{traccia->luogo, traccia->testo_riga, p.posizione_errore};
   }
   chiudi_ed_elimina();
   p.posizione_errore = posizione;
@@ -247,7 +244,7 @@ void memorizza_dati(Pacchetto& p, Archivio& archivio, Traccia* traccia, Osservat
       return;
     }
     l.registra(CodiceErrore::kLettura, l.riga_guasto());
-    if (traccia != nullptr) traccia->colonna = l.colonna_guasto();
+    if (traccia != nullptr) traccia->luogo.colonna = l.colonna_guasto();
   }
 }
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "compiler/memorizza_dati.h"
+#include "compiler/luogo.h"
 #include "model/codici_errore.h"
 
 namespace progetto1 {
@@ -37,12 +37,6 @@ enum class Avviso {
   kMontagnaUnita,           // a mountain stretch turned into kind 3 by the one before
   kRegistroResiduo,         // the package would stop the train text here on a line code
   kValoreTroncato,          // a value that its 16-bit cell field cannot hold
-};
-
-struct Luogo {
-  Traccia::Testo testo = Traccia::Testo::kNessuno;
-  long riga = 0;
-  long colonna = 0;
 };
 
 class Osservatore {

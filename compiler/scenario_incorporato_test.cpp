@@ -32,7 +32,7 @@ class ScenarioIncorporato : public testing::Test {
 };
 
 TEST_F(ScenarioIncorporato, SiCompilaSenzaErrori) {
-  EXPECT_EQ(p.codice_errore, 0) << traccia.riga << ": " << traccia.testo_riga;
+  EXPECT_EQ(p.codice_errore, 0) << traccia.luogo.riga << ": " << traccia.testo_riga;
   EXPECT_EQ(p.lunghezza_estesa, 111300);
   EXPECT_EQ(p.numero_celle, 2226);
   EXPECT_EQ(p.percorso.ultimo(), 2226);

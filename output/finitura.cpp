@@ -1,5 +1,6 @@
 #include "output/finitura.h"
 
+#include "compiler/memorizza_dati.h"
 #include "compiler/osservatore.h"
 #include "output/codici_gara.h"
 #include "output/file_binari.h"

@@ -5,12 +5,14 @@
 
 #include <cstdint>
 
-#include "compiler/memorizza_dati.h"
+#include "compiler/traccia.h"
 #include "model/archivio.h"
 #include "model/avvisi.h"
 #include "model/pacchetto.h"
 
 namespace progetto1 {
+
+class Osservatore;
 
 // j non-zero: the line plan is also built and written (the package passes 1).
 // traccia, when given, receives where the reader recorded its last code.

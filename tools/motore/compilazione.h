@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "compiler/memorizza_dati.h"
+#include "compiler/traccia.h"
 #include "model/archivio_memoria.h"
 #include "model/cella.h"
 #include "model/pacchetto.h"

@@ -52,8 +52,8 @@ TEST(Compilazione, SegnaleSuCellaOccupataCodice16ConLaRiga) {
   EXPECT_EQ(e.codice_errore, 16);
   EXPECT_EQ(e.posizione_errore, 2500);
   EXPECT_EQ(e.fatale, Fatale::kNessuno);
-  EXPECT_EQ(e.traccia.testo, Traccia::Testo::kTreno);
-  EXPECT_EQ(e.traccia.riga, prova::kRigaSegnale + 1);
+  EXPECT_EQ(e.traccia.luogo.testo, Luogo::Testo::kTreno);
+  EXPECT_EQ(e.traccia.luogo.riga, prova::kRigaSegnale + 1);
   EXPECT_EQ(e.traccia.testo_riga, "segnale,    2500,   2, 2, 3,  1, 0,    0,  0,0,0, 0");
   // As the package does, the files are written all the same.
   EXPECT_EQ(e.file.size(), 3u);
@@ -64,12 +64,12 @@ TEST(Compilazione, Codice15DellaLineaRitrovatoDietroIlSegnale) {
   // The register as the package leaves it: the signal's line and position.
   EXPECT_EQ(e.codice_errore, 15);
   EXPECT_EQ(e.posizione_errore, 2500);
-  EXPECT_EQ(e.traccia.testo, Traccia::Testo::kTreno);
-  EXPECT_EQ(e.traccia.riga, prova::kRigaSegnale);
+  EXPECT_EQ(e.traccia.luogo.testo, Luogo::Testo::kTreno);
+  EXPECT_EQ(e.traccia.luogo.riga, prova::kRigaSegnale);
   // Where the line text went beyond the track.
   ASSERT_TRUE(e.traccia.causa.has_value());
-  EXPECT_EQ(e.traccia.causa->testo, Traccia::Testo::kLinea);
-  EXPECT_EQ(e.traccia.causa->riga, prova::kRigaOltre);
+  EXPECT_EQ(e.traccia.causa->luogo.testo, Luogo::Testo::kLinea);
+  EXPECT_EQ(e.traccia.causa->luogo.riga, prova::kRigaOltre);
   EXPECT_EQ(e.traccia.causa->testo_riga, "pendenza,   20000,   5");
   EXPECT_EQ(e.traccia.causa->posizione, 20000);
 }
@@ -80,7 +80,7 @@ TEST(Compilazione, Codice15DelTrenoResta) {
   const EsitoCompilazione e = compila_prova(prova::linea_prova(), treno);
   EXPECT_EQ(e.codice_errore, 15);
   EXPECT_EQ(e.posizione_errore, 20000);
-  EXPECT_EQ(e.traccia.riga, 11);
+  EXPECT_EQ(e.traccia.luogo.riga, 11);
   EXPECT_FALSE(e.traccia.causa.has_value());
 }
 

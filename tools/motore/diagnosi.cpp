@@ -38,21 +38,22 @@ std::string diagnosi_registro(const EsitoCompilazione& e, const std::string& fil
   std::string testo_riga;
   // The trace tells where the reader recorded its code; the signal-code pass
   // runs after the reader and leaves no trace of its own.
-  if (!da_passata && e.traccia.testo != Traccia::Testo::kNessuno) {
-    file = e.traccia.testo == Traccia::Testo::kLinea ? file_linea : file_treno;
-    riga = e.traccia.riga;
-    colonna = e.traccia.colonna;
+  if (!da_passata && e.traccia.luogo.testo != Luogo::Testo::kNessuno) {
+    file = e.traccia.luogo.testo == Luogo::Testo::kLinea ? file_linea : file_treno;
+    riga = e.traccia.luogo.riga;
+    colonna = e.traccia.luogo.colonna;
     testo_riga = e.traccia.testo_riga;
   }
   if (!da_passata && e.traccia.causa.has_value()) {
     // The record that recorded the code (a line record beyond the track);
     // the train text only stopped where the code was looked at again.
     const Traccia::Causa& causa = *e.traccia.causa;
-    const std::string file_causa = causa.testo == Traccia::Testo::kTreno ? file_treno : file_linea;
+    const std::string file_causa =
+        causa.luogo.testo == Luogo::Testo::kTreno ? file_treno : file_linea;
     std::string s = intestazione(
-        file_causa, causa.riga, causa.colonna,
+        file_causa, causa.luogo.riga, causa.luogo.colonna,
         "errore " + std::to_string(e.codice_errore) + ": " + frase_di(e.codice_errore), forma);
-    s += riga_con_segno(da_cp1252(causa.testo_riga), causa.colonna);
+    s += riga_con_segno(da_cp1252(causa.testo_riga), causa.luogo.colonna);
     s += "    " + testo_posizione(e.codice_errore, causa.posizione) + "\n";
     s += intestazione(file, riga, colonna,
                       "nota: con il codice " + std::to_string(e.codice_errore) +

@@ -63,9 +63,9 @@ EsitoCompilazione esito_con(std::int32_t codice, std::int32_t posizione) {
 
 TEST(Diagnosi, CodiceDelLettoreConLaSuaRiga) {
   EsitoCompilazione e = esito_con(16, 2500);
-  e.traccia.testo = Traccia::Testo::kTreno;
-  e.traccia.riga = 17;
-  e.traccia.colonna = 1;
+  e.traccia.luogo.testo = Luogo::Testo::kTreno;
+  e.traccia.luogo.riga = 17;
+  e.traccia.luogo.colonna = 1;
   e.traccia.testo_riga = "segnale,    2500,   2, 2, 3,  1, 0,    0,  0,0,0, 0";
   EXPECT_EQ(diagnosi(e, "testi/linea.txt", "testi/treno.txt"),
             "testi/treno.txt:17:1: errore 16: la cella del segnale è già occupata\n"
@@ -76,9 +76,9 @@ TEST(Diagnosi, CodiceDelLettoreConLaSuaRiga) {
 
 TEST(Diagnosi, CodiceSenzaPosizioneNonMostraLaPosizioneVecchia) {
   EsitoCompilazione e = esito_con(3, 2500);
-  e.traccia.testo = Traccia::Testo::kLinea;
-  e.traccia.riga = 9;
-  e.traccia.colonna = 3;
+  e.traccia.luogo.testo = Luogo::Testo::kLinea;
+  e.traccia.luogo.riga = 9;
+  e.traccia.luogo.colonna = 3;
   e.traccia.testo_riga = "  ripetizione segnali 4 codici,    30    ,0";
   EXPECT_EQ(diagnosi(e, "l.txt", "t.txt"),
             "l.txt:9:3: errore 3: il primo valore della ripetizione segnali non è multiplo di 50\n"
@@ -88,9 +88,9 @@ TEST(Diagnosi, CodiceSenzaPosizioneNonMostraLaPosizioneVecchia) {
 
 TEST(Diagnosi, RigaInWindows1252MostrataInUtf8) {
   EsitoCompilazione e = esito_con(8, 3260);
-  e.traccia.testo = Traccia::Testo::kTreno;
-  e.traccia.riga = 4;
-  e.traccia.colonna = 1;
+  e.traccia.luogo.testo = Luogo::Testo::kTreno;
+  e.traccia.luogo.riga = 4;
+  e.traccia.luogo.colonna = 1;
   e.traccia.testo_riga = "stazione,    3260,  4,  300, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, Citt\xE0";
   EXPECT_EQ(diagnosi(e, "l.txt", "t.txt"),
             "t.txt:4:1: errore 8: la posizione della stazione non è multipla di 50\n"
@@ -102,8 +102,8 @@ TEST(Diagnosi, RigaInWindows1252MostrataInUtf8) {
 TEST(Diagnosi, CodiceDellaPassataSenzaRigaNelTestoDelTreno) {
   // The trace still points at an earlier record of the reader; the pass came after.
   EsitoCompilazione e = esito_con(12, 8350);
-  e.traccia.testo = Traccia::Testo::kLinea;
-  e.traccia.riga = 40;
+  e.traccia.luogo.testo = Luogo::Testo::kLinea;
+  e.traccia.luogo.riga = 40;
   e.traccia.testo_riga = "pendenza,   0,    0";
   EXPECT_EQ(diagnosi(e, "l.txt", "t.txt"),
             "t.txt: errore 12: nessuna cella libera per un punto codice prima dell'inizio di un "
@@ -114,11 +114,11 @@ TEST(Diagnosi, CodiceDellaPassataSenzaRigaNelTestoDelTreno) {
 // Code 15 recorded by a line record, seen again by the train reader's signal.
 EsitoCompilazione esito_codice15() {
   EsitoCompilazione e = esito_con(15, 2500);
-  e.traccia.testo = Traccia::Testo::kTreno;
-  e.traccia.riga = 16;
-  e.traccia.colonna = 1;
+  e.traccia.luogo.testo = Luogo::Testo::kTreno;
+  e.traccia.luogo.riga = 16;
+  e.traccia.luogo.colonna = 1;
   e.traccia.testo_riga = "segnale,    2500,   1, 4, 1,  0, 0,    0,  0,0,0, 0";
-  e.traccia.causa = Traccia::Causa{Traccia::Testo::kLinea, 15, 1, "pendenza,   20000,   5", 20000};
+  e.traccia.causa = Traccia::Causa{{Luogo::Testo::kLinea, 15, 1}, "pendenza,   20000,   5", 20000};
   return e;
 }
 
@@ -221,7 +221,7 @@ TEST(Diagnosi, ErrorFataleConLaCella1) {
 TEST(Diagnosi, SenzaPercorsoDopoIlCodiceDelLettore) {
   EsitoCompilazione e = esito_con(102, 0);
   e.fatale = Fatale::kSenzaPercorso;
-  e.traccia.testo = Traccia::Testo::kLinea;
+  e.traccia.luogo.testo = Luogo::Testo::kLinea;
   EXPECT_EQ(diagnosi(e, "l.txt", "t.txt"),
             "l.txt: errore 102: il testo della linea non contiene \"[generale]\"\n"
             "l.txt: errore: la lettura del testo della linea si è fermata prima di \"lunghezza "

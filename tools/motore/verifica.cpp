@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "compiler/campi.h"
+#include "compiler/memorizza_dati.h"
 #include "compiler/osservatore.h"
 #include "model/archivio_memoria.h"
 #include "model/avvisi.h"
@@ -290,20 +291,20 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
   const auto riga_di = [](const std::vector<std::string_view>& righe, long n) {
     return n >= 1 && n <= static_cast<long>(righe.size()) ? righe[n - 1] : std::string_view();
   };
-  std::map<std::pair<Traccia::Testo, long>, std::int32_t> prima_cella;
+  std::map<std::pair<Luogo::Testo, long>, std::int32_t> prima_cella;
   for (const auto& [c, l] : r.celle) prima_cella.try_emplace({l.testo, l.riga}, c);
   EsitoVerifica esito;
   std::map<std::string, std::string> suggerimenti;
   for (const Evento& ev : r.eventi) {
     Luogo luogo = ev.luogo;
-    if (ev.codice && luogo.testo == Traccia::Testo::kNessuno) {
+    if (ev.codice && luogo.testo == Luogo::Testo::kNessuno) {
       luogo = luogo_cella(r, p, *ev.codice, ev.posizione);
     }
     Diagnostica d;
     Origine origine = Origine::kLinea;
     if (ev.codice) origine = voce_errore(*ev.codice).origine;
-    const bool linea = luogo.testo == Traccia::Testo::kLinea ||
-                       (luogo.testo == Traccia::Testo::kNessuno &&
+    const bool linea = luogo.testo == Luogo::Testo::kLinea ||
+                       (luogo.testo == Luogo::Testo::kNessuno &&
                         (origine == Origine::kLinea || origine == Origine::kFinitura));
     d.file = linea ? file_linea : file_treno;
     d.riga = luogo.riga;
@@ -344,8 +345,8 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
   for (const auto& [regola, o] : r.omesse) {
     const Evento& ev = o.primo;
     Diagnostica d;
-    const bool linea = ev.luogo.testo == Traccia::Testo::kLinea ||
-                       (ev.luogo.testo == Traccia::Testo::kNessuno &&
+    const bool linea = ev.luogo.testo == Luogo::Testo::kLinea ||
+                       (ev.luogo.testo == Luogo::Testo::kNessuno &&
                         (!ev.codice || voce_errore(*ev.codice).origine != Origine::kTreno));
     d.file = linea ? file_linea : file_treno;
     d.gravita = ev.codice ? Gravita::kErrore : Gravita::kAvviso;

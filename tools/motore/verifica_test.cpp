@@ -436,7 +436,7 @@ TEST(Verifica, LaCompilazioneSiFermaAlPrimoGuasto) {
   const EsitoCompilazione c = compila(unisci(linea), unisci(progetto1::prova::treno_minimo()),
                                       kNomeLinea, kNumeroTreno, true);
   EXPECT_EQ(c.codice_errore, 103);
-  EXPECT_EQ(c.traccia.riga, 11);
+  EXPECT_EQ(c.traccia.luogo.riga, 11);
 }
 
 TEST(Verifica, LoScenarioIncorporatoEPulito) {
