@@ -102,25 +102,32 @@ std::optional<ScenarioCompilato> leggi_compilato(const PercorsiScenario& percors
   return std::nullopt;
 }
 
-DatiMappa dati_da_disegnare(ScenarioCompilato scenario, const std::string& nome,
-                            const std::string& numero, const PercorsiScenario& percorsi,
-                            std::ostream& err) {
-  DatiMappa dati;
+std::optional<DaDisegnare> da_disegnare(const std::string& cartella, const std::string& nome,
+                                        const std::string& numero, std::ostream& err) {
+  Pacchetto p;
+  if (!nomi_pacchetto(nome, numero, p, err)) return std::nullopt;
+  DaDisegnare d;
+  d.nome_linea = p.nome_linea;
+  d.numero_treno = p.numero_treno;
+  d.letti = percorsi_scenario(percorso(cartella), p);
+  std::optional<ScenarioCompilato> scenario = leggi_compilato(d.letti, err);
+  if (!scenario) return std::nullopt;
+  DatiMappa& dati = d.dati;
   dati.nome_linea = nome;
   dati.numero_treno = numero;
-  dati.stazioni = std::move(scenario.stazioni);
-  dati.celle = std::move(scenario.celle);
-  if (!scenario.piano) {
-    err << "scenario: " << testo(percorsi.piano)
+  dati.stazioni = std::move(scenario->stazioni);
+  dati.celle = std::move(scenario->celle);
+  if (!scenario->piano) {
+    err << "scenario: " << testo(d.letti.piano)
         << ": avviso: piano della linea assente: disegno solo il profilo\n";
-  } else if (piano_compatibile(*scenario.piano, dati.stazioni, dati.celle)) {
-    dati.piano = std::move(scenario.piano);
+  } else if (piano_compatibile(*scenario->piano, dati.stazioni, dati.celle)) {
+    dati.piano = std::move(scenario->piano);
   } else {
-    err << "scenario: " << testo(percorsi.piano)
+    err << "scenario: " << testo(d.letti.piano)
         << ": avviso: il piano non corrisponde alle celle (è di un'altra compilazione?): "
            "disegno solo il profilo\n";
   }
-  return dati;
+  return d;
 }
 
 int scrivi_disegno(const std::string& uscita, const std::string& contenuto,

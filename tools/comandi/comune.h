@@ -55,11 +55,16 @@ bool leggi_testi(const std::string& linea, const std::string& treno, std::string
 std::optional<ScenarioCompilato> leggi_compilato(const PercorsiScenario& percorsi,
                                                  std::ostream& err);
 
-// What map and view draw, from the compiled scenario; a plan that is missing
-// or does not fit the cells is left out with a warning.
-DatiMappa dati_da_disegnare(ScenarioCompilato scenario, const std::string& nome,
-                            const std::string& numero, const PercorsiScenario& percorsi,
-                            std::ostream& err);
+// What map and view draw, from the compiled scenario in `cartella` of the
+// names the author gave; a plan that is missing or does not fit the cells is
+// left out with a warning.
+struct DaDisegnare {
+  std::string nome_linea, numero_treno;  // as the package holds them
+  PercorsiScenario letti;
+  DatiMappa dati;
+};
+std::optional<DaDisegnare> da_disegnare(const std::string& cartella, const std::string& nome,
+                                        const std::string& numero, std::ostream& err);
 
 // Writes a drawing to the file --out names, beside the files it was drawn
 // from, which it never replaces.

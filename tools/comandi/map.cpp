@@ -6,7 +6,6 @@
 #include "tools/comandi/opzioni.h"
 #include "tools/comandi/sottocomandi.h"
 #include "tools/disegno/mappa.h"
-#include "tools/terminale/percorsi.h"
 
 namespace progetto1::strumento {
 
@@ -30,13 +29,9 @@ struct OpzioniMap {
 
 int esegui(const OpzioniMap& o, const Ambiente& a) {
   if (!estensione_di_uscita(o.uscita, ".svg", a.err)) return kUscitaUso;
-  Pacchetto p;
-  if (!nomi_pacchetto(o.nome, o.numero, p, a.err)) return kUscitaUso;
-  const PercorsiScenario letti = percorsi_scenario(percorso(o.cartella), p);
-  std::optional<ScenarioCompilato> scenario = leggi_compilato(letti, a.err);
-  if (!scenario) return kUscitaUso;
-  const DatiMappa dati = dati_da_disegnare(std::move(*scenario), o.nome, o.numero, letti, a.err);
-  return scrivi_disegno(o.uscita, disegna_mappa(dati), letti, a);
+  const std::optional<DaDisegnare> d = da_disegnare(o.cartella, o.nome, o.numero, a.err);
+  if (!d) return kUscitaUso;
+  return scrivi_disegno(o.uscita, disegna_mappa(d->dati), d->letti, a);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include "tools/comandi/sottocomandi.h"
 #include "tools/disegno/vista.h"
 #include "tools/motore/verifica.h"
-#include "tools/terminale/percorsi.h"
 
 namespace progetto1::strumento {
 
@@ -35,21 +34,17 @@ struct OpzioniView {
 
 int esegui(const OpzioniView& o, const Ambiente& a) {
   if (!estensione_di_uscita(o.uscita, ".html", a.err)) return kUscitaUso;
-  Pacchetto p;
-  if (!nomi_pacchetto(o.nome, o.numero, p, a.err)) return kUscitaUso;
-  const PercorsiScenario letti = percorsi_scenario(percorso(o.cartella), p);
-  std::optional<ScenarioCompilato> scenario = leggi_compilato(letti, a.err);
-  if (!scenario) return kUscitaUso;
-  const DatiMappa dati = dati_da_disegnare(std::move(*scenario), o.nome, o.numero, letti, a.err);
+  const std::optional<DaDisegnare> d = da_disegnare(o.cartella, o.nome, o.numero, a.err);
+  if (!d) return kUscitaUso;
   std::optional<EsitoVerifica> diagnostiche;
   if (!o.linea.empty()) {
     std::string testo_linea, testo_treno;
     if (!leggi_testi(o.linea, o.treno, testo_linea, testo_treno, a.err)) return kUscitaUso;
     diagnostiche =
-        verifica(testo_linea, testo_treno, p.nome_linea, p.numero_treno, o.linea, o.treno);
+        verifica(testo_linea, testo_treno, d->nome_linea, d->numero_treno, o.linea, o.treno);
   }
-  return scrivi_disegno(o.uscita, pagina_vista(dati, diagnostiche ? &*diagnostiche : nullptr),
-                        letti, a);
+  return scrivi_disegno(o.uscita, pagina_vista(d->dati, diagnostiche ? &*diagnostiche : nullptr),
+                        d->letti, a);
 }
 
 }  // namespace
