@@ -9,6 +9,7 @@
 
 #include "model/archivio_memoria.h"
 #include "model/guasto.h"
+#include "tests/prova/record.h"
 
 namespace progetto1 {
 namespace {
@@ -16,57 +17,15 @@ namespace {
 std::vector<std::uint8_t> byte_di(const std::string& s) { return {s.begin(), s.end()}; }
 
 TEST(FileBinari, RecordDiCella) {
-  cella c;
-  c.genere = kPuntoCodice;
-  c.dato1 = 5121;
-  c.dato2 = -2;
-  c.dato3 = 0x1234;
-  c.dato4 = -32768;
-  c.tempo = 101;
-  c.avvicinamento = 2;
-  c.montagna = 44;
-  c.vel_limite = 27;
-  c.pendenza = 91;
-  c.aderenza = 255;
   std::string byte;
-  scrivi_cella(byte, c);
-  EXPECT_EQ(byte_di(byte),
-            (std::vector<std::uint8_t>{0x0C, 0x01, 0x14, 0xFE, 0xFF, 0x34, 0x12, 0x00, 0x80, 0x65,
-                                       0x02, 0x2C, 0x1B, 0x5B, 0xFF}));
+  scrivi_cella(byte, prova::cella_piena());
+  EXPECT_EQ(byte_di(byte), prova::record_cella_piena());
 }
 
 TEST(FileBinari, RecordDiStazione) {
-  stazione s;
-  s.codice = 4;
-  s.valore1 = 100800;
-  s.valore2 = -1;
-  s.valore3 = 0x01020304;
-  s.selettore = 1;
-  s.testo = "Citt\xE0";
-  s.intero1 = 610;
-  s.intero2 = -1;
-  s.intero3 = 2;
-  s.intero4 = 49;
-  s.intero5 = 40;
-  s.marca1 = 1;
-  s.marca2 = 2;
-  s.marca3 = 3;
-  s.marca4 = 4;
-  s.valore4 = 35486;
   std::string byte;
-  scrivi_stazione(byte, s);
-  EXPECT_EQ(byte_di(byte),
-            (std::vector<std::uint8_t>{0x04,                                // codice
-                                       0xC0, 0x89, 0x01, 0x00,              // valore1
-                                       0xFF, 0xFF, 0xFF, 0xFF,              // valore2
-                                       0x04, 0x03, 0x02, 0x01,              // valore3
-                                       0x01,                                // selettore
-                                       0x05, 0x00,                          // text length
-                                       0x43, 0x69, 0x74, 0x74, 0xE0,        // testo
-                                       0x62, 0x02, 0xFF, 0xFF, 0x02, 0x00,  // intero1..3
-                                       0x31, 0x00, 0x28, 0x00,              // intero4, 5
-                                       0x01, 0x02, 0x03, 0x04,              // marca1..4
-                                       0x9E, 0x8A, 0x00, 0x00}));           // valore4
+  scrivi_stazione(byte, prova::stazione_piena());
+  EXPECT_EQ(byte_di(byte), prova::record_stazione_piena());
 }
 
 TEST(FileBinari, StazioneVuotaEDiTrentaquattroZeri) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "output/file_binari.h"
+#include "tests/prova/record.h"
 #include "tools/binari/scarico.h"
 
 namespace progetto1::strumento {
@@ -16,6 +17,10 @@ std::string byte(std::initializer_list<int> b) {
   std::string s;
   for (int v : b) s.push_back(static_cast<char>(v));
   return s;
+}
+
+std::string testo(const std::vector<std::uint8_t>& record) {
+  return {record.begin(), record.end()};
 }
 
 const std::string kZeri34(34, '\0');
@@ -40,25 +45,11 @@ std::string tabella_con_slot1(const std::string& slot1) {
 }
 
 TEST(DecodificaCelle, UnaCellaCampoPerCampo) {
-  const std::string file =
-      std::string(15, '\0') + byte({0x01, 0x2A, 0x00, 0xFE, 0xFF, 0x2C, 0x01, 0x03, 0x00, 0x65,
-                                    0x1F, 0x01, 0x1B, 0x5B, 0x46});
-  const std::vector<cella> c = decodifica_celle(file);
+  const std::vector<cella> c =
+      decodifica_celle(std::string(15, '\0') + testo(prova::record_cella_piena()));
   ASSERT_EQ(c.size(), 2u);
   EXPECT_EQ(c[0], cella{});
-  cella attesa;
-  attesa.genere = 1;
-  attesa.dato1 = 42;
-  attesa.dato2 = -2;
-  attesa.dato3 = 300;
-  attesa.dato4 = 3;
-  attesa.tempo = 101;
-  attesa.avvicinamento = 31;
-  attesa.montagna = 1;
-  attesa.vel_limite = 27;
-  attesa.pendenza = 91;
-  attesa.aderenza = 70;
-  EXPECT_EQ(c[1], attesa);
+  EXPECT_EQ(c[1], prova::cella_piena());
 }
 
 TEST(DecodificaCelle, DimensioneFuoriFormatoRifiutata) {
@@ -68,25 +59,11 @@ TEST(DecodificaCelle, DimensioneFuoriFormatoRifiutata) {
 }
 
 TEST(DecodificaStazioni, UnoSlotCampoPerCampo) {
-  const std::vector<stazione> s = decodifica_stazioni(tabella_con_slot1(kSlotStazione));
+  const std::vector<stazione> s =
+      decodifica_stazioni(tabella_con_slot1(testo(prova::record_stazione_piena())));
   ASSERT_EQ(s.size(), 87u);
   EXPECT_EQ(s[0], stazione{});
-  EXPECT_EQ(s[1].codice, 4);
-  EXPECT_EQ(s[1].valore1, -450);
-  EXPECT_EQ(s[1].valore2, 450);
-  EXPECT_EQ(s[1].valore3, 0);
-  EXPECT_EQ(s[1].selettore, 1);
-  EXPECT_EQ(s[1].testo, "Alf\xE0");
-  EXPECT_EQ(s[1].intero1, 4);
-  EXPECT_EQ(s[1].intero2, 1);
-  EXPECT_EQ(s[1].intero3, 2);
-  EXPECT_EQ(s[1].intero4, 1);
-  EXPECT_EQ(s[1].intero5, 1);
-  EXPECT_EQ(s[1].marca1, 0);
-  EXPECT_EQ(s[1].marca2, 1);
-  EXPECT_EQ(s[1].marca3, 0);
-  EXPECT_EQ(s[1].marca4, 0);
-  EXPECT_EQ(s[1].valore4, 10200);
+  EXPECT_EQ(s[1], prova::stazione_piena());
   EXPECT_EQ(s[86], stazione{});
 }
 
@@ -216,18 +193,23 @@ TEST(Decodifica, TipoDalNome) {
   }
 }
 
-TEST(Scarico, RigaDiUnaCellaConIlGenerePerNome) {
+// A cell file "x.dat" of an empty cell 0 and `cella1`.
+FileDecodificato file_celle(const cella& cella1) {
   FileDecodificato f;
   f.nome = "x.dat";
   f.tipo = TipoFile::kCelle;
-  f.celle.resize(2);
-  f.celle[1].genere = kIndicatoreVmax;
-  f.celle[1].dato1 = 1800;
-  f.celle[1].dato2 = 2200;
-  f.celle[1].dato3 = 2200;
-  f.celle[1].vel_limite = 12;
-  f.celle[1].pendenza = 100;
-  f.celle[1].aderenza = 70;
+  f.celle = {cella{}, cella1};
+  return f;
+}
+
+TEST(Scarico, RigaDiUnaCellaConIlGenerePerNome) {
+  const FileDecodificato f = file_celle({.genere = kIndicatoreVmax,
+                                         .dato1 = 1800,
+                                         .dato2 = 2200,
+                                         .dato3 = 2200,
+                                         .vel_limite = 12,
+                                         .pendenza = 100,
+                                         .aderenza = 70});
   std::ostringstream out;
   scrivi_scarico(out, f);
   EXPECT_EQ(out.str(),
@@ -263,12 +245,7 @@ TEST(Scarico, RigaDiUnoSlotConIlTestoLeggibile) {
 }
 
 TEST(Scarico, JsonDiUnaCella) {
-  FileDecodificato f;
-  f.nome = "x.dat";
-  f.tipo = TipoFile::kCelle;
-  f.celle.resize(2);
-  f.celle[1].genere = kSegnale;
-  f.celle[1].dato4 = 3;
+  const FileDecodificato f = file_celle({.genere = kSegnale, .dato4 = 3});
   EXPECT_EQ(json_elemento(f, 1).dump(),
             R"({"cella":1,"inizio_m":0,"genere":1,"nome_genere":"segnale","dato1":0,"dato2":0,)"
             R"("dato3":0,"dato4":3,"tempo":0,"avvicinamento":0,"montagna":0,"vel_limite":0,)"

@@ -19,12 +19,7 @@
 namespace progetto1::strumento {
 namespace {
 
-namespace fs = std::filesystem;
-using prova::contenuto;
-using prova::esegui;
-using prova::Esito;
-using prova::leggi;
-using prova::scrivi;
+using namespace prova;
 
 class Strumento : public prova::StrumentoProva {};
 

@@ -14,14 +14,7 @@
 namespace progetto1::strumento {
 namespace {
 
-namespace fs = std::filesystem;
-using prova::contenuto;
-using prova::esegui;
-using prova::Esito;
-using prova::leggi;
-using prova::Righe;
-using prova::scrivi;
-using prova::unisci;
+using namespace prova;
 
 std::string casuali(std::size_t n, std::uint32_t seme) {
   std::mt19937 g(seme);

@@ -16,12 +16,7 @@
 namespace progetto1::strumento {
 namespace {
 
-namespace fs = std::filesystem;
-using prova::contenuto;
-using prova::esegui;
-using prova::Esito;
-using prova::leggi;
-using prova::scrivi;
+using namespace prova;
 
 std::string citato(const fs::path& p) {
   std::string s = p.string();
@@ -79,8 +74,7 @@ class Programma : public prova::StrumentoProva {
   // notes, and the slow-down order saved with LF line ends only.
   fs::path scenario_diverso() {
     const fs::path esportati = cartella_ / "esportati";
-    const fs::path testi = cartella_ / "testi";
-    fs::create_directories(testi);
+    const fs::path testi = sottocartella("testi");
     EXPECT_EQ(esegui_programma({"texts", "--out", esportati.string()}).stato, 0);
     const auto sostituisci = [](std::string t, const std::string& da, const std::string& a) {
       const std::size_t i = t.find(da);
@@ -166,8 +160,7 @@ TEST_F(Programma, SenzaGeneraleNessunPercorso) {
 
 TEST_F(Programma, CartellaDiSolaLettura) {
   testi(prova::linea_prova(), prova::treno_prova());
-  fs::path sola_lettura = cartella_ / "sola_lettura";
-  fs::create_directories(sola_lettura);
+  fs::path sola_lettura = sottocartella("sola_lettura");
   fs::permissions(sola_lettura, fs::perms::owner_read | fs::perms::owner_exec);
   {
     // The superuser writes into any folder whatever its permissions; /proc
@@ -193,8 +186,7 @@ TEST_F(Programma, CartellaDiSolaLettura) {
 // The embedded scenario exported by `texts` and compiled by `compile` gives
 // exactly the files the package itself writes when it runs.
 TEST_F(Programma, CompileDeiTestiEsportatiUgualeAlPacchetto) {
-  const fs::path esportati = cartella_ / "testi";
-  fs::create_directories(esportati);
+  const fs::path esportati = sottocartella("testi");
   ASSERT_EQ(esegui_programma({"texts", "--out", esportati.string()}).stato, 0);
   linea_ = esportati / "Corsanta_linea.txt";
   treno_ = esportati / "Corsanta_7402-.txt";
@@ -207,8 +199,7 @@ TEST_F(Programma, CompileDeiTestiEsportatiUgualeAlPacchetto) {
             "{\"codice_errore\":0,\"posizione_errore\":0,\"fatal\":null,\"files\":"
             "[\"Corsanta_linea.dat\",\"Corsanta_7402.sim\",\"Corsanta_7402.dat\"]}\n");
 
-  const fs::path pacchetto = cartella_ / "pacchetto";
-  fs::create_directories(pacchetto);
+  const fs::path pacchetto = sottocartella("pacchetto");
   fs::copy_file(P1_PROGETTO1, pacchetto / "Progetto1");
   const std::string comando =
       "cd / && env -u DISPLAY " + citato(pacchetto / "Progetto1") + " >/dev/null 2>&1";
@@ -404,8 +395,7 @@ TEST_F(Programma, DumpDiUnFileFuoriFormato) {
 }
 
 TEST_F(Programma, MappaDelloScenarioIncorporatoNominaOgniStazione) {
-  const fs::path esportati = cartella_ / "testi";
-  fs::create_directories(esportati);
+  const fs::path esportati = sottocartella("testi");
   ASSERT_EQ(esegui({"texts", "--out", esportati.string()}).stato, 0);
   linea_ = esportati / "Corsanta_linea.txt";
   treno_ = esportati / "Corsanta_7402-.txt";

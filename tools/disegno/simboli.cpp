@@ -10,12 +10,22 @@ namespace {
 
 std::string q(const char* colore) { return std::string("\"") + colore + "\""; }
 
+// A mark filled with its colour, its thin white rim keeping it apart from the
+// line under it.
+std::string pieno(const char* colore) {
+  return "fill=" + q(colore) + " stroke=\"white\" stroke-width=\"0.8\"";
+}
+
+// A stroke along the track in `colore`, with the rest of its attributes.
+std::string tratto(const char* colore, const char* resto) {
+  return "fill=\"none\" stroke=" + q(colore) + " " + resto;
+}
+
 const std::vector<VoceSimbolo> kSimboli = {
     {Simbolo::kLinea, Forma::kTratto, 0,
-     "fill=\"none\" stroke=" + q(kColoreLinea) + " stroke-width=\"2.5\" stroke-linejoin=\"round\"",
-     "linea"},
+     tratto(kColoreLinea, "stroke-width=\"2.5\" stroke-linejoin=\"round\""), "linea"},
     {Simbolo::kOltreLaFine, Forma::kTratto, 0,
-     "fill=\"none\" stroke=\"#9aa5b1\" stroke-width=\"2\" stroke-dasharray=\"6 4\"",
+     tratto("#9aa5b1", "stroke-width=\"2\" stroke-dasharray=\"6 4\""),
      "celle oltre la fine della linea"},
     {Simbolo::kStazioneConFermata, Forma::kCerchio, 5,
      "fill=" + q(kColoreStazione) + " stroke=" + q(kColoreStazione) + " stroke-width=\"1.6\"",
@@ -23,28 +33,22 @@ const std::vector<VoceSimbolo> kSimboli = {
     {Simbolo::kStazioneSenzaFermata, Forma::kCerchio, 5,
      "fill=\"white\" stroke=" + q(kColoreStazione) + " stroke-width=\"1.6\"",
      "stazione senza segno di fermata"},
-    {Simbolo::kSegnale, Forma::kCerchio, 3,
-     "fill=" + q(kColoreSegnale) + " stroke=\"white\" stroke-width=\"0.8\"", "segnale"},
-    {Simbolo::kCartello, Forma::kQuadrato, 3,
-     "fill=" + q(kColoreCartello) + " stroke=\"white\" stroke-width=\"0.8\"",
-     "cartello indicatore"},
-    {Simbolo::kIndicatore, Forma::kRombo, 4.5,
-     "fill=" + q(kColoreIndicatore) + " stroke=\"white\" stroke-width=\"0.8\"",
+    {Simbolo::kSegnale, Forma::kCerchio, 3, pieno(kColoreSegnale), "segnale"},
+    {Simbolo::kCartello, Forma::kQuadrato, 3, pieno(kColoreCartello), "cartello indicatore"},
+    {Simbolo::kIndicatore, Forma::kRombo, 4.5, pieno(kColoreIndicatore),
      "indicatore di velocità massima"},
     {Simbolo::kRallentamento, Forma::kTratto, 0,
-     "fill=\"none\" stroke=" + q(kColoreRallentamento) +
-         " stroke-width=\"8\" stroke-opacity=\"0.8\" stroke-linecap=\"round\"",
+     tratto(kColoreRallentamento,
+            "stroke-width=\"8\" stroke-opacity=\"0.8\" stroke-linecap=\"round\""),
      "rallentamento"},
-    {Simbolo::kAvviso, Forma::kTriangolo, 5,
-     "fill=" + q(kColoreRallentamento) + " stroke=\"white\" stroke-width=\"0.8\"",
+    {Simbolo::kAvviso, Forma::kTriangolo, 5, pieno(kColoreRallentamento),
      "avviso di rallentamento"},
     {Simbolo::kMontagna, Forma::kTratto, 0,
-     "fill=\"none\" stroke=" + q(kColoreMontagna) +
-         " stroke-opacity=\"0.35\" stroke-width=\"11\" stroke-linecap=\"round\"",
+     tratto(kColoreMontagna,
+            "stroke-opacity=\"0.35\" stroke-width=\"11\" stroke-linecap=\"round\""),
      "tratto di montagna"},
     {Simbolo::kCodice, Forma::kCerchio, 2.2, "fill=" + q(kColoreCodice), "punto codice"},
-    {Simbolo::kVelocita, Forma::kTratto, 0,
-     "fill=\"none\" stroke=" + q(kColoreIndicatore) + " stroke-width=\"2\"",
+    {Simbolo::kVelocita, Forma::kTratto, 0, tratto(kColoreIndicatore, "stroke-width=\"2\""),
      "velocità massima del treno"},
 };
 

@@ -101,15 +101,21 @@ TEST(Compilazione, SenzaGeneraleNessunPercorsoENessunFile) {
   EXPECT_TRUE(e.file.empty());
 }
 
+// The package's state for its embedded scenario, with the line and train
+// texts written into `archivio` as the package writes them.
+void testi_incorporati(Pacchetto& p, ArchivioMemoria& archivio) {
+  p.nome_linea = kNomeLinea;
+  p.numero_treno = kNumeroTreno;
+  dati_linea(p, archivio);
+  dati_treno(p, archivio);
+}
+
 // The scenario of the package, exported and compiled by the tool, gives the
 // package's own files byte for byte.
 TEST(Compilazione, ScenarioIncorporatoUgualeAlPacchetto) {
   Pacchetto p;
-  p.nome_linea = kNomeLinea;
-  p.numero_treno = kNumeroTreno;
   ArchivioMemoria pacchetto;
-  dati_linea(p, pacchetto);
-  dati_treno(p, pacchetto);
+  testi_incorporati(p, pacchetto);
   const std::string linea = pacchetto.file.at(nome_testo_linea(p));
   const std::string treno = pacchetto.file.at(nome_testo_treno(p));
   struct AvvisiProva : Avvisi {
@@ -130,11 +136,8 @@ TEST(Compilazione, ScenarioIncorporatoUgualeAlPacchetto) {
 
 TEST(Compilazione, TestiDelPacchettoComeIlPacchettoLiScrive) {
   Pacchetto p;
-  p.nome_linea = kNomeLinea;
-  p.numero_treno = kNumeroTreno;
   ArchivioMemoria atteso;
-  dati_linea(p, atteso);
-  dati_treno(p, atteso);
+  testi_incorporati(p, atteso);
   dati_note(p, atteso);
   dati_rallentamenti(p, atteso);
   dati_scheda(p, atteso);

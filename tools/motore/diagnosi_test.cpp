@@ -61,54 +61,54 @@ EsitoCompilazione esito_con(std::int32_t codice, std::int32_t posizione) {
   return e;
 }
 
-TEST(Diagnosi, CodiceDelLettoreConLaSuaRiga) {
-  EsitoCompilazione e = esito_con(16, 2500);
-  e.traccia.luogo.testo = Luogo::Testo::kTreno;
-  e.traccia.luogo.riga = 17;
-  e.traccia.luogo.colonna = 1;
-  e.traccia.testo_riga = "segnale,    2500,   2, 2, 3,  1, 0,    0,  0,0,0, 0";
-  EXPECT_EQ(diagnosi(e, "testi/linea.txt", "testi/treno.txt"),
-            "testi/treno.txt:17:1: errore 16: la cella del segnale è già occupata\n"
-            "    segnale,    2500,   2, 2, 3,  1, 0,    0,  0,0,0, 0\n"
-            "    ^\n"
-            "    posizione 2500 m, cella 51\n");
-}
-
-TEST(Diagnosi, CodiceSenzaPosizioneNonMostraLaPosizioneVecchia) {
-  EsitoCompilazione e = esito_con(3, 2500);
-  e.traccia.luogo.testo = Luogo::Testo::kLinea;
-  e.traccia.luogo.riga = 9;
-  e.traccia.luogo.colonna = 3;
-  e.traccia.testo_riga = "  ripetizione segnali 4 codici,    30    ,0";
-  EXPECT_EQ(diagnosi(e, "l.txt", "t.txt"),
-            "l.txt:9:3: errore 3: il primo valore della ripetizione segnali non è multiplo di 50\n"
-            "      ripetizione segnali 4 codici,    30    ,0\n"
-            "      ^\n");
-}
-
-TEST(Diagnosi, RigaInWindows1252MostrataInUtf8) {
-  EsitoCompilazione e = esito_con(8, 3260);
-  e.traccia.luogo.testo = Luogo::Testo::kTreno;
-  e.traccia.luogo.riga = 4;
-  e.traccia.luogo.colonna = 1;
-  e.traccia.testo_riga = "stazione,    3260,  4,  300, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, Citt\xE0";
-  EXPECT_EQ(diagnosi(e, "l.txt", "t.txt"),
-            "t.txt:4:1: errore 8: la posizione della stazione non è multipla di 50\n"
-            "    stazione,    3260,  4,  300, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, Citt\xC3\xA0\n"
-            "    ^\n"
-            "    posizione 3260 m, cella 66\n");
-}
-
-TEST(Diagnosi, CodiceDellaPassataSenzaRigaNelTestoDelTreno) {
-  // The trace still points at an earlier record of the reader; the pass came after.
-  EsitoCompilazione e = esito_con(12, 8350);
-  e.traccia.luogo.testo = Luogo::Testo::kLinea;
-  e.traccia.luogo.riga = 40;
-  e.traccia.testo_riga = "pendenza,   0,    0";
-  EXPECT_EQ(diagnosi(e, "l.txt", "t.txt"),
-            "t.txt: errore 12: nessuna cella libera per un punto codice prima dell'inizio di un "
-            "rallentamento\n"
-            "    posizione 8350 m, cella 167\n");
+// A code shown at the line of the text that the trace names, in UTF-8, with
+// a caret under the column and the position where the code records one.
+TEST(Diagnosi, CodiceConLaRigaDellaTraccia) {
+  struct Caso {
+    std::int32_t codice, posizione;
+    Luogo::Testo testo;
+    long riga, colonna;
+    const char* testo_riga;
+    const char* linea;
+    const char* treno;
+    const char* atteso;
+  };
+  const Caso casi[] = {
+      // A code of the reader, with its own line.
+      {16, 2500, Luogo::Testo::kTreno, 17, 1, "segnale,    2500,   2, 2, 3,  1, 0,    0,  0,0,0, 0",
+       "testi/linea.txt", "testi/treno.txt",
+       "testi/treno.txt:17:1: errore 16: la cella del segnale è già occupata\n"
+       "    segnale,    2500,   2, 2, 3,  1, 0,    0,  0,0,0, 0\n"
+       "    ^\n"
+       "    posizione 2500 m, cella 51\n"},
+      // A code without a position does not show the one left from before.
+      {3, 2500, Luogo::Testo::kLinea, 9, 3, "  ripetizione segnali 4 codici,    30    ,0", "l.txt",
+       "t.txt",
+       "l.txt:9:3: errore 3: il primo valore della ripetizione segnali non è multiplo di 50\n"
+       "      ripetizione segnali 4 codici,    30    ,0\n"
+       "      ^\n"},
+      // The line in Windows-1252, shown in UTF-8.
+      {8, 3260, Luogo::Testo::kTreno, 4, 1,
+       "stazione,    3260,  4,  300, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, Citt\xE0", "l.txt", "t.txt",
+       "t.txt:4:1: errore 8: la posizione della stazione non è multipla di 50\n"
+       "    stazione,    3260,  4,  300, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, Citt\xC3\xA0\n"
+       "    ^\n"
+       "    posizione 3260 m, cella 66\n"},
+      // A code of the pass: no line, the train text. The trace still points at
+      // an earlier record of the reader; the pass came after.
+      {12, 8350, Luogo::Testo::kLinea, 40, 0, "pendenza,   0,    0", "l.txt", "t.txt",
+       "t.txt: errore 12: nessuna cella libera per un punto codice prima dell'inizio di un "
+       "rallentamento\n"
+       "    posizione 8350 m, cella 167\n"},
+  };
+  for (const Caso& c : casi) {
+    EsitoCompilazione e = esito_con(c.codice, c.posizione);
+    e.traccia.luogo.testo = c.testo;
+    e.traccia.luogo.riga = c.riga;
+    e.traccia.luogo.colonna = c.colonna;
+    e.traccia.testo_riga = c.testo_riga;
+    EXPECT_EQ(diagnosi(e, c.linea, c.treno), c.atteso) << c.codice;
+  }
 }
 
 // Code 15 recorded by a line record, seen again by the train reader's signal.

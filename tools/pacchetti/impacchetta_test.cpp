@@ -10,12 +10,7 @@
 namespace progetto1::strumento {
 namespace {
 
-namespace fs = std::filesystem;
-using prova::contenuto;
-using prova::esegui;
-using prova::Esito;
-using prova::leggi;
-using prova::scrivi;
+using namespace prova;
 
 TEST(RigheDelTesto, FineRigaEByteComeLiScrivonoIScrittori) {
   struct Caso {
@@ -116,8 +111,7 @@ class Impacchetta : public prova::CartellaProva {
  protected:
   void SetUp() override {
     CartellaProva::SetUp();
-    testi_ = cartella_ / "testi";
-    fs::create_directories(testi_);
+    testi_ = sottocartella("testi");
     base_ = cartella_ / "base";
     scrivi(base_, std::string("\x7f"
                               "ELF") +

@@ -169,6 +169,13 @@ class CartellaProva : public ::testing::Test {
     fs::remove_all(cartella_, ec);
   }
 
+  // A folder of that name in the test's folder, made.
+  fs::path sottocartella(const std::string& nome) const {
+    const fs::path p = cartella_ / nome;
+    fs::create_directories(p);
+    return p;
+  }
+
   fs::path cartella_;
 };
 
@@ -178,8 +185,7 @@ class CartellaCompilazione : public CartellaProva {
  protected:
   void SetUp() override {
     CartellaProva::SetUp();
-    uscita_ = cartella_ / "uscita";
-    fs::create_directories(uscita_);
+    uscita_ = sottocartella("uscita");
     linea_ = cartella_ / "linea.txt";
     treno_ = cartella_ / "treno.txt";
   }
