@@ -102,37 +102,37 @@ std::optional<ScenarioCompilato> leggi_compilato(const PercorsiScenario& percors
   return std::nullopt;
 }
 
-std::optional<DatiMappa> dati_da_disegnare(const std::string& cartella, const std::string& nome,
-                                           const std::string& numero, Pacchetto& p,
-                                           PercorsiScenario& letti, std::ostream& err) {
-  if (!nomi_pacchetto(nome, numero, p, err)) return std::nullopt;
-  letti = percorsi_scenario(percorso(cartella), p);
-  std::optional<ScenarioCompilato> scenario = leggi_compilato(letti, err);
+std::optional<Disegno> da_disegnare(const OpzioniDisegno& o, const std::string& estensione,
+                                    std::ostream& err) {
+  if (!estensione_di_uscita(o.uscita, estensione, err)) return std::nullopt;
+  Disegno d;
+  if (!nomi_pacchetto(o.nome, o.numero, d.p, err)) return std::nullopt;
+  d.letti = percorsi_scenario(percorso(o.cartella), d.p);
+  std::optional<ScenarioCompilato> scenario = leggi_compilato(d.letti, err);
   if (!scenario) return std::nullopt;
-  DatiMappa dati;
-  dati.nome_linea = nome;
-  dati.numero_treno = numero;
-  dati.stazioni = std::move(scenario->stazioni);
-  dati.celle = std::move(scenario->celle);
+  d.dati.nome_linea = o.nome;
+  d.dati.numero_treno = o.numero;
+  d.dati.stazioni = std::move(scenario->stazioni);
+  d.dati.celle = std::move(scenario->celle);
   if (!scenario->piano) {
-    err << "scenario: " << testo(letti.piano)
+    err << "scenario: " << testo(d.letti.piano)
         << ": avviso: piano della linea assente: disegno solo il profilo\n";
-  } else if (piano_compatibile(*scenario->piano, dati.stazioni, dati.celle)) {
-    dati.piano = std::move(scenario->piano);
+  } else if (piano_compatibile(*scenario->piano, d.dati.stazioni, d.dati.celle)) {
+    d.dati.piano = std::move(scenario->piano);
   } else {
-    err << "scenario: " << testo(letti.piano)
+    err << "scenario: " << testo(d.letti.piano)
         << ": avviso: il piano non corrisponde alle celle (è di un'altra compilazione?): "
            "disegno solo il profilo\n";
   }
-  return dati;
+  return d;
 }
 
-int scrivi_disegno(const std::string& uscita, const std::string& contenuto,
-                   const PercorsiScenario& letti, const Ambiente& a) {
+int scrivi_disegno(const std::string& uscita, const std::string& contenuto, const Disegno& d,
+                   const Ambiente& a) {
   fs::path destinazione, cartella;
   if (!file_di_uscita(uscita, destinazione, cartella, a.err) ||
       !scrivi_o_avvisa(cartella, {{testo(destinazione.filename()), contenuto}},
-                       {letti.piano, letti.stazioni, letti.celle}, a.sistema, a.err)) {
+                       {d.letti.piano, d.letti.stazioni, d.letti.celle}, a.sistema, a.err)) {
     return kUscitaUso;
   }
   a.out << "scritto " << testo(destinazione) << "\n";

@@ -55,16 +55,24 @@ bool leggi_testi(const std::string& linea, const std::string& treno, std::string
 std::optional<ScenarioCompilato> leggi_compilato(const PercorsiScenario& percorsi,
                                                  std::ostream& err);
 
-// What map and view draw: the names checked, the compiled scenario read from
-// `cartella`, and a plan that is missing or does not fit the cells left out
-// with a warning. `letti` are the files it names.
-std::optional<DatiMappa> dati_da_disegnare(const std::string& cartella, const std::string& nome,
-                                           const std::string& numero, Pacchetto& p,
-                                           PercorsiScenario& letti, std::ostream& err);
+// What map and view draw, read from a compiled scenario's folder.
+struct OpzioniDisegno {
+  std::string cartella, nome, numero, uscita;
+};
+struct Disegno {
+  Pacchetto p;
+  PercorsiScenario letti;  // the files it was drawn from
+  DatiMappa dati;
+};
+// --out must end with `estensione`; the names are checked and the compiled
+// scenario read, each file decoded once; a plan that is missing or does not
+// fit the cells is left out with a warning.
+std::optional<Disegno> da_disegnare(const OpzioniDisegno& o, const std::string& estensione,
+                                    std::ostream& err);
 
 // Writes a drawing to the file --out names, beside the files it was drawn
 // from, which it never replaces.
-int scrivi_disegno(const std::string& uscita, const std::string& contenuto,
-                   const PercorsiScenario& letti, const Ambiente& a);
+int scrivi_disegno(const std::string& uscita, const std::string& contenuto, const Disegno& d,
+                   const Ambiente& a);
 
 }  // namespace progetto1::strumento

@@ -21,24 +21,16 @@ corrisponde alle celle (per esempio rimasto da una compilazione precedente)
 viene ignorato con un avviso. La cartella del file SVG viene creata se manca.
 )";
 
-struct OpzioniMap {
-  std::string cartella, nome, numero, uscita;
-};
-
-int esegui(const OpzioniMap& o, const Ambiente& a) {
-  if (!estensione_di_uscita(o.uscita, ".svg", a.err)) return kUscitaUso;
-  Pacchetto p;
-  PercorsiScenario letti;
-  const std::optional<DatiMappa> dati =
-      dati_da_disegnare(o.cartella, o.nome, o.numero, p, letti, a.err);
-  if (!dati) return kUscitaUso;
-  return scrivi_disegno(o.uscita, disegna_mappa(*dati), letti, a);
+int esegui(const OpzioniDisegno& o, const Ambiente& a) {
+  const std::optional<Disegno> d = da_disegnare(o, ".svg", a.err);
+  if (!d) return kUscitaUso;
+  return scrivi_disegno(o.uscita, disegna_mappa(d->dati), *d, a);
 }
 
 }  // namespace
 
 Corpo prepara_map(CLI::App& c) {
-  auto o = std::make_shared<OpzioniMap>();
+  auto o = std::make_shared<OpzioniDisegno>();
   opzioni_scenario_compilato(c, o->cartella, o->nome, o->numero);
   opzione_uscita(c, o->uscita, "file SVG da scrivere", "FILE.svg");
   c.footer(kPiedeMap);

@@ -27,33 +27,30 @@ La cartella del file HTML viene creata se manca.
 )";
 
 struct OpzioniView {
-  std::string cartella, nome, numero, uscita, linea, treno;
+  OpzioniDisegno disegno;
+  std::string linea, treno;
 };
 
 int esegui(const OpzioniView& o, const Ambiente& a) {
-  if (!estensione_di_uscita(o.uscita, ".html", a.err)) return kUscitaUso;
-  Pacchetto p;
-  PercorsiScenario letti;
-  const std::optional<DatiMappa> dati =
-      dati_da_disegnare(o.cartella, o.nome, o.numero, p, letti, a.err);
-  if (!dati) return kUscitaUso;
+  const std::optional<Disegno> d = da_disegnare(o.disegno, ".html", a.err);
+  if (!d) return kUscitaUso;
   std::optional<EsitoVerifica> diagnostiche;
   if (!o.linea.empty()) {
     std::string testo_linea, testo_treno;
     if (!leggi_testi(o.linea, o.treno, testo_linea, testo_treno, a.err)) return kUscitaUso;
     diagnostiche =
-        verifica(testo_linea, testo_treno, p.nome_linea, p.numero_treno, o.linea, o.treno);
+        verifica(testo_linea, testo_treno, d->p.nome_linea, d->p.numero_treno, o.linea, o.treno);
   }
-  return scrivi_disegno(o.uscita, pagina_vista(*dati, diagnostiche ? &*diagnostiche : nullptr),
-                        letti, a);
+  return scrivi_disegno(o.disegno.uscita,
+                        pagina_vista(d->dati, diagnostiche ? &*diagnostiche : nullptr), *d, a);
 }
 
 }  // namespace
 
 Corpo prepara_view(CLI::App& c) {
   auto o = std::make_shared<OpzioniView>();
-  opzioni_scenario_compilato(c, o->cartella, o->nome, o->numero);
-  opzione_uscita(c, o->uscita, "file HTML da scrivere", "FILE.html");
+  opzioni_scenario_compilato(c, o->disegno.cartella, o->disegno.nome, o->disegno.numero);
+  opzione_uscita(c, o->disegno.uscita, "file HTML da scrivere", "FILE.html");
   opzioni_testi_per_diagnostiche(c, o->linea, o->treno);
   c.footer(kPiedeView);
   return [o](const Ambiente& a) { return esegui(*o, a); };
