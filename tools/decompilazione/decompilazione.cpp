@@ -17,6 +17,7 @@
 #include "model/numeri.h"
 #include "model/pacchetto.h"
 #include "model/tracciati.h"
+#include "output/passata_codici.h"
 #include "scenario/scrittori/scrittore_testi.h"
 #include "tools/binari/decodifica.h"
 #include "tools/motore/compilazione.h"
@@ -101,14 +102,14 @@ struct Lavoro {
 // ---- The line text ------------------------------------------------------
 
 void progressive(Lavoro& w, Righe& r) {
-  // The three ranges as the text gave them, before the 100 m rule; then the
+  // The three ranges as the text gave them, before the added chainage; then the
   // package's own ordering tells which keyword each must carry.
   stazione dato[3];
   for (int i = 0; i < 3; ++i) {
     dato[i] = stazione{};
     const stazione& s = w.slot[kSlotProgressive + i];
     dato[i].valore1 = s.valore1;
-    dato[i].valore2 = s.valore3 == 1 ? s.valore2 - 100 : s.valore2;
+    dato[i].valore2 = con_aggiunta(s.valore3) ? s.valore2 - kAggiuntaProgressiva : s.valore2;
     dato[i].valore3 = s.valore3;
   }
   int ordine[3] = {0, 1, 2};
@@ -131,7 +132,8 @@ void progressive(Lavoro& w, Righe& r) {
       return;
     }
   } while (std::next_permutation(ordine, ordine + 3));
-  throw Rifiuto{"slot 81-83: nessun testo dà questi tratti di progressiva chilometrica"};
+  throw Rifiuto{slot_n(kSlotProgressive) + "-" + numero(kSlotProgressive + 2) +
+                ": nessun testo dà questi tratti di progressiva chilometrica"};
 }
 
 Righe generale_linea(Lavoro& w) {
@@ -152,7 +154,7 @@ Righe generale_linea(Lavoro& w) {
            "ripetizione dei segnali con la seconda posizione 0: il numero dei codici (4 o 9) "
            "non resta nei file; scritto 4");
   } else {
-    throw Rifiuto{"slot 86: " + numero(treno.valore3) +
+    throw Rifiuto{slot_n(kSlotTreno) + ": " + numero(treno.valore3) +
                   " codici di ripetizione dei segnali, che nessun testo dà"};
   }
   r.push_back(riga(chiave, {treno.valore1, treno.valore2}));
@@ -223,7 +225,7 @@ Righe curve(Lavoro& w, const Piano& piano, long estesa, bool& fermata) {
   // Each metre is one step of the package's own plan stepping: straight or
   // one of the six curvatures either way, tried on the stored doubles.
   std::vector<double> curvature{0};
-  for (int g = 1; g <= 6; ++g) {
+  for (int g = 1; g <= kGradoCurvaMassimo; ++g) {
     curvature.push_back(curvatura_grado(g));
     curvature.push_back(-curvatura_grado(g));
   }
@@ -266,11 +268,11 @@ Righe curve(Lavoro& w, const Piano& piano, long estesa, bool& fermata) {
     while (fine + 1 <= ultimo && scelta[static_cast<std::size_t>(fine + 1)] == j) ++fine;
     if (j == 0 && fermata && fine == ultimo) {
       // The straight end of a plan that stops: a curve of no length reaches it.
-      w.entro(fine, 100, "punto " + numero(fine) + " del piano");
+      w.entro(fine, kMargineRecord, "punto " + numero(fine) + " del piano");
       r.push_back(riga("curvad1", {fine, 0}));
     } else if (j != 0) {
       const long inizio = i - 1;  // the curve's first metre follows its start
-      w.entro(inizio, 100, "punto " + numero(i) + " del piano");
+      w.entro(inizio, kMargineRecord, "punto " + numero(i) + " del piano");
       const double k = curvature[j];
       const int grado = static_cast<int>((j + 1) / 2);
       const std::string chiave = std::string("curva") + (k > 0 ? "d" : "s") + numero(grado);
@@ -299,23 +301,23 @@ Righe montagne(Lavoro& w) {
     while (b + 1 <= w.ultima && w.celle[static_cast<std::size_t>(b + 1)].montagna == t) ++b;
     bool marcatori = false;
     bool coperti = true;
-    for (long c = a + 3; c <= b; c += 4) {
+    for (long c = a + kPassoMarcatori - 1; c <= b; c += kPassoMarcatori) {
       const std::uint8_t g = w.celle[static_cast<std::size_t>(c)].genere;
       if (g == kMarcaMontagna) marcatori = true;
       if (g == kMarcaMontagna || g == kNessuno) coperti = false;
       if (g == kMarcaMontagna) spiegata[static_cast<std::size_t>(c)] = true;
     }
-    if (coperti && b - a >= 3) {
+    if (coperti && b - a >= kPassoMarcatori - 1) {
       w.nota(Nota::Luogo::kCella, a,
              "tratto di montagna: ogni quarta cella è coperta da un altro elemento, i segni "
              "di montagna non si vedono; scritto senza");
     }
     const long inizio = a * kMetriCella;
     const long fine = (b + 1) * kMetriCella;
-    w.entro(inizio, 100, cella_n(a));
-    // A stretch that starts at most 150 m after the previous one becomes
-    // kind 3; an empty stretch at the origin in between keeps the kind.
-    if (!prima && t != 3 && inizio - fine_prima <= 150) {
+    w.entro(inizio, kMargineRecord, cella_n(a));
+    // A stretch that starts close after the previous one takes the joined
+    // kind; an empty stretch at the origin in between keeps the kind.
+    if (!prima && t != kTipoMontagnaUnita && inizio - fine_prima <= kDistanzaMontagneUnite) {
       r.push_back(riga("montagna", {0, 0, 0}));
       ++stretti;
       w.nota(Nota::Luogo::kCella, a,
@@ -324,8 +326,8 @@ Righe montagne(Lavoro& w) {
     }
     long long tipo = t;
     if (marcatori) {
-      tipo = t + 10;
-    } else if (t > 10) {
+      tipo = t + kMontagnaConMarcatori;
+    } else if (t > kMontagnaConMarcatori) {
       tipo = t - 256;  // the same low byte, without markers
     }
     r.push_back(riga("montagna", {inizio, fine, tipo}));
@@ -334,7 +336,10 @@ Righe montagne(Lavoro& w) {
     prima = false;
     a = b + 1;
   }
-  if (stretti > 80) throw Rifiuto{"celle: più di 80 tratti di montagna, che nessun testo dà"};
+  if (stretti > kMassimoMontagne) {
+    throw Rifiuto{"celle: più di " + numero(kMassimoMontagne) +
+                  " tratti di montagna, che nessun testo dà"};
+  }
   for (long c = 0; c <= w.ultima; ++c) {
     if (w.celle[static_cast<std::size_t>(c)].genere == kMarcaMontagna &&
         !spiegata[static_cast<std::size_t>(c)]) {
@@ -346,7 +351,7 @@ Righe montagne(Lavoro& w) {
 
 std::string indicatore_riga(Lavoro& w, long c, const cella& x) {
   const long pos = inizio_cella(c);
-  w.entro(pos, 100, cella_n(c));
+  w.entro(pos, kMargineRecord, cella_n(c));
   const long long d[3] = {x.dato1, x.dato2, x.dato3};
   long long s[3];
   long long v[3];
@@ -425,7 +430,7 @@ Righe cartelli(Lavoro& w, long& ultimo_slot) {
       break;
     }
     const long pos = inizio_cella(c);
-    w.entro(pos, 100, cella_n(c));
+    w.entro(pos, kMargineRecord, cella_n(c));
     const std::string testo =
         testo_campo(w.slot[static_cast<std::size_t>(slot)].testo, slot_n(slot));
     r.push_back("cartello_indicatore,  " + numero(pos) + ",  " + testo);
@@ -454,20 +459,20 @@ std::string stazione_riga(Lavoro& w, long n, std::vector<std::pair<long, std::ui
   const stazione& s = w.slot[static_cast<std::size_t>(n)];
   const std::string dove = slot_n(n);
   const long p = s.valore3;
-  w.entro(p, 800, dove);
+  w.entro(p, kMargineStazione, dove);
   long l = 0;
   long marca3 = s.marca3;
-  if (s.codice == 5 || s.codice == 6 || s.codice == 7 || s.codice == 8) {
+  if (zona_arretrata(s.codice)) {
     l = p - s.valore1;
     marca3 = 0;
   } else {
     l = 2 * (static_cast<long long>(p) - s.valore1);
     const long extra = s.valore2 - (p + l / 2);
-    if (extra == 50 && marca3 == 0) {
+    if (extra == kAllungoCampo6 && marca3 == 0) {
       marca3 = 1;
       w.nota(Nota::Luogo::kSlot, n,
-             "la prima stazione perde il campo 6: la sua zona più lunga di 50 m lo dà diverso "
-             "da 0; scritto 1");
+             "la prima stazione perde il campo 6: la sua zona più lunga di " +
+                 numero(kAllungoCampo6) + " m lo dà diverso da 0; scritto 1");
     }
   }
   const long long t = s.valore4;
@@ -484,10 +489,12 @@ std::string stazione_riga(Lavoro& w, long n, std::vector<std::pair<long, std::ui
 
   cella_fermata = -1;
   if (s.codice < kCategoriaSenzaFermata) {
-    if (s.codice != 5 && s.codice != 6) {
+    if (!zona_corta(s.codice)) {
       for (int k = 1; k <= 4; ++k) {
         const double q = in_celle(s.valore2) - k - 1;
-        if (q > 1) segni.emplace_back(a_long(q), static_cast<std::uint8_t>(80 + k));
+        if (q > 1) {
+          segni.emplace_back(a_long(q), static_cast<std::uint8_t>(kBaseAvvicinamentoStazione + k));
+        }
       }
     }
     cella_fermata = a_long(in_celle(s.valore2) - 1);
@@ -498,7 +505,7 @@ std::string stazione_riga(Lavoro& w, long n, std::vector<std::pair<long, std::ui
 std::string segnale_riga(Lavoro& w, long c, const cella& x,
                          std::vector<std::pair<long, std::uint8_t>>& segni) {
   const long pos = inizio_cella(c);
-  w.entro(pos, 100, cella_n(c));
+  w.entro(pos, kMargineRecord, cella_n(c));
   if (c < 8)
     throw Rifiuto{cella_n(c) + ": un segnale senza posto per i suoi segni di avvicinamento"};
   // sx × 3 + dx from the approach marks (sx × 30 + dx × 10 + k), which must
@@ -528,10 +535,11 @@ std::string segnale_riga(Lavoro& w, long c, const cella& x,
     // Only sx 2 keeps a time in the cell.
     sx = 2;
     dx = q - 6;
-    if (tempo <= 100) {
+    if (tempo_da_alzare(static_cast<std::int32_t>(tempo))) {
       tempo += 256;
       w.nota(Nota::Luogo::kCella, c,
-             "segnale: un tempo sotto 101, che il lettore alza a 101: scritto più 256");
+             "segnale: un tempo sotto " + numero(kTempoSegnaleMinimo) + ", che il lettore alza a " +
+                 numero(kTempoSegnaleMinimo) + ": scritto più 256");
     }
   }
   for (int k = 1; k <= 4; ++k) {
@@ -574,7 +582,7 @@ Righe rallentamenti(Lavoro& w) {
     // The position within the cell decides where the warning and its four
     // pre-warning cells fall; the start of the cell first.
     const long base = inizio_cella(s);
-    // A start beyond 1500 m needs its warning board, and the pre-warning
+    // A start far enough along needs its warning board, and the pre-warning
     // cells say whether it asked for them.
     long x_scelto = base;
     long f_ta = 0;
@@ -584,14 +592,14 @@ Righe rallentamenti(Lavoro& w) {
         if (x < 0 || cella_di(static_cast<std::int32_t>(x)) != s) continue;
         int punti = 1;
         bool preavvisi = false;
-        if (x > 1500) {
-          const cella& avviso =
-              w.celle[static_cast<std::size_t>(cella_di(static_cast<std::int32_t>(x - 1200)))];
+        if (x > kInizioConAvviso) {
+          const cella& avviso = w.celle[static_cast<std::size_t>(
+              cella_di(static_cast<std::int32_t>(x - kDistanzaAvviso)))];
           if (avviso.genere != kAvvisoRallentamento || avviso.dato1 != inizio.dato1 ||
               avviso.dato2 != inizio.dato2) {
             continue;
           }
-          const long cp = a_long(in_celle(static_cast<std::int32_t>(x - 1200)));
+          const long cp = a_long(in_celle(static_cast<std::int32_t>(x - kDistanzaAvviso)));
           preavvisi = cp - 3 >= 0;
           for (long i = 0; preavvisi && i <= 3; ++i) {
             const cella& y = w.celle[static_cast<std::size_t>(cp - i)];
@@ -608,7 +616,7 @@ Righe rallentamenti(Lavoro& w) {
       }
     }
     if (f_ta != 0) {
-      const long cp = a_long(in_celle(static_cast<std::int32_t>(x_scelto - 1200)));
+      const long cp = a_long(in_celle(static_cast<std::int32_t>(x_scelto - kDistanzaAvviso)));
       for (long i = 0; i <= 3; ++i) preavvisi_usati.insert(cp - i);
     }
     if (x_scelto != base) {
@@ -616,7 +624,7 @@ Righe rallentamenti(Lavoro& w) {
              "rallentamento: l'avviso e i preavvisi vogliono l'inizio a " + numero(x_scelto) +
                  " m, dentro la sua cella");
     }
-    w.entro(x_scelto, 100, dove);
+    w.entro(x_scelto, kMargineRecord, dove);
     r.push_back(riga("rallentamento", {x_scelto, inizio.dato1, inizio_cella(fine) - x_scelto,
                                        inizio.dato3, f_ta, inizio.dato2}));
   }
@@ -788,7 +796,7 @@ Testi componi(Lavoro& w, const std::optional<Piano>& piano) {
   l.push_back("[pendenze]");
   const Righe pendenze = serie(
       w, "pendenza", &cella::pendenza, "la pendenza",
-      [](std::uint8_t v) { return static_cast<long long>(v) - 100; }, fermata);
+      [](std::uint8_t v) { return static_cast<long long>(v) - kScostamentoPendenza; }, fermata);
   l.insert(l.end(), pendenze.begin(), pendenze.end());
   l.push_back("[montagne]");
   const Righe m = montagne(w);
@@ -836,7 +844,7 @@ Testi componi(Lavoro& w, const std::optional<Piano>& piano) {
     parziale.valore3 = s.valore3;
     parziale.codice = s.codice;
     if (s.valore3 != 0 && s == parziale) {
-      const bool oltre = in_celle(s.valore3 + 800) > w.ultima;
+      const bool oltre = in_celle(s.valore3 + kMargineStazione) > w.ultima;
       if (s.codice == 0 && (oltre || s.valore3 % kMetriCella != 0)) {
         ferma_treno = riga("stazione", {s.valore3});
       } else if (!oltre && s.valore3 % kMetriCella == 0) {
@@ -921,7 +929,7 @@ Testi componi(Lavoro& w, const std::optional<Piano>& piano) {
   for (long c = 0; c <= w.ultima; ++c) {
     const cella& x = w.celle[static_cast<std::size_t>(c)];
     if (x.genere == kPuntoCodice || x.genere == kAbbattimento) {
-      w.entro(static_cast<long long>(c) * kMetriCella, 100, cella_n(c));
+      w.entro(static_cast<long long>(c) * kMetriCella, kMargineRecord, cella_n(c));
     }
     if (x.genere == kPuntoCodice) t.candidati_abbattimento.push_back(c);
   }
@@ -1018,8 +1026,9 @@ EsitoDecompilazione decompila(const ScenarioCompilato& scenario, const std::stri
   const long attese = a_long(in_celle(static_cast<std::int32_t>(lunghezza + kEstensioneLinea))) + 1;
   if (static_cast<long>(celle_file.size()) != attese || celle_file.size() < 3) {
     esito.differenze.push_back("celle: " + numero(static_cast<long long>(celle_file.size())) +
-                               " celle, ma la lunghezza della linea nello slot 84 (" +
-                               numero(lunghezza) + " m) ne dà " + numero(attese));
+                               " celle, ma la lunghezza della linea nello " +
+                               slot_n(kSlotGenerali) + " (" + numero(lunghezza) + " m) ne dà " +
+                               numero(attese));
     return esito;
   }
   std::vector<cella> celle = celle_file;
@@ -1054,7 +1063,7 @@ EsitoDecompilazione decompila(const ScenarioCompilato& scenario, const std::stri
   // codes, so the set grows until the cells agree.
   std::set<long> abbattimenti;
   for (long c : testi.candidati_abbattimento) {
-    if (w.celle[static_cast<std::size_t>(c)].dato1 != 180) abbattimenti.insert(c);
+    if (w.celle[static_cast<std::size_t>(c)].dato1 != kValoreCodice) abbattimenti.insert(c);
   }
   std::int32_t contatore = 0;
   std::string testo_linea;
