@@ -50,6 +50,12 @@ struct Pacchetto {
 inline constexpr const char* kNomeLinea = "Corsanta";
 inline constexpr const char* kNumeroTreno = "7402";
 
+// How the names of the three binary files end; the tool tells a file's kind
+// by them.
+inline constexpr const char* kSuffissoPiano = "_linea.dat";
+inline constexpr const char* kSuffissoStazioni = ".sim";
+inline constexpr const char* kSuffissoCelle = ".dat";
+
 // File names, all relative to the program's own folder.
 std::string nome_testo_linea(const Pacchetto& p);    // Corsanta_linea.txt
 std::string nome_testo_treno(const Pacchetto& p);    // Corsanta_7402-.txt
