@@ -18,7 +18,6 @@
 #include "model/numeri.h"
 #include "model/pacchetto.h"
 #include "output/finitura.h"
-#include "output/passata_codici.h"
 #include "scenario/scrittori/testi.h"
 #include "tools/motore/compilazione.h"
 #include "tools/motore/diagnosi.h"
@@ -286,16 +285,10 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
   carica_testi(p, archivio, std::string(testo_linea), std::string(testo_treno), nome_linea,
                numero_treno);
 
-  // The finishing stage's order, with the plan, without the files.
+  // The package's own finishing stage, with the plan, observed.
   Raccolta r;
-  p.con_tabella = 1;
-  p.codice_errore = 0;
-  memorizza_dati(p, archivio, nullptr, &r);
-  if (!p.percorso.vuoto()) {
-    passata_codici(p, &r);
-    AvvisiVerifica avvisi;
-    memorizza_valori_pacchetto(p, avvisi, &r);
-  }
+  AvvisiVerifica avvisi;
+  memorizza_percorso(p, 1, archivio, avvisi, nullptr, &r);
 
   const LettoreCampi campi_linea(std::string{testo_linea});
   const LettoreCampi campi_treno(std::string{testo_treno});
