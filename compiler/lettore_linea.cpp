@@ -17,8 +17,6 @@ namespace progetto1 {
 
 namespace {
 
-constexpr std::int32_t kLunghezzaMassima = 1000000;
-constexpr std::int32_t kMargine = 100;
 constexpr int kTrattiniGenerale = 10;
 
 void crea_percorso(Pacchetto& p) {
@@ -40,13 +38,15 @@ void leggi_progressiva(Lettura& l, stazione& s) {
   s.valore3 = c.leggi_long();
   // The train reader tests them at its end; a check names this record then.
   if (l.verifica() && l.luogo_progressive.riga == 0) {
-    if (s.valore1 % 50 != 0) l.luogo_progressive = l.luogo(1);
-    if (s.valore1 % 50 == 0 && s.valore2 % 50 != 0) l.luogo_progressive = l.luogo(2);
+    if (s.valore1 % kMetriCella != 0) l.luogo_progressive = l.luogo(1);
+    if (s.valore1 % kMetriCella == 0 && s.valore2 % kMetriCella != 0) {
+      l.luogo_progressive = l.luogo(2);
+    }
   }
 }
 
 void riempi_pendenza(Pacchetto& p, std::int32_t& cella, std::int32_t pendenza) {
-  p.percorso[cella].pendenza = basso8(somma(pendenza, 100));
+  p.percorso[cella].pendenza = basso8(somma(pendenza, kScostamentoPendenza));
   cella = somma(cella, 1);
 }
 
@@ -116,13 +116,13 @@ Esito leggi_testo_linea(Lettura& l) {
         stazione& treno = p.stazioni[kSlotTreno];
         treno.valore1 = c.leggi_long();
         treno.valore2 = c.leggi_long();
-        if (treno.valore1 % 50 != 0) {
+        if (treno.valore1 % kMetriCella != 0) {
           if (!l.prosegui(CodiceErrore::kRipetizionePrimoNonMultiplo, 0, 1)) {
             l.chiudi_ed_elimina();
             l.registra(CodiceErrore::kRipetizionePrimoNonMultiplo);
             return Esito::kFine;
           }
-        } else if (treno.valore2 % 50 != 0) {
+        } else if (treno.valore2 % kMetriCella != 0) {
           if (!l.prosegui(CodiceErrore::kRipetizioneSecondoNonMultiplo, 0, 2)) {
             l.chiudi_ed_elimina();
             l.registra(CodiceErrore::kRipetizioneSecondoNonMultiplo);
@@ -167,13 +167,14 @@ Esito leggi_testo_linea(Lettura& l) {
       if (chiave::pendenza(m)) {
         const std::int32_t pos = c.leggi_long();
         const std::int32_t g = c.leggi_long();
-        if (!l.entro_percorso(pos, kMargine)) {
+        if (!l.entro_percorso(pos, kMargineRecord)) {
           if (l.verifica()) continue;
           break;
         }
         if (l.verifica()) {
           l.avviso_ordine(ultima_pendenza, pos);
-          if (basso8(somma(g, 100)) != somma(g, 100)) l.avviso(Avviso::kPendenzaTroncata, 2);
+          const std::int32_t byte = somma(g, kScostamentoPendenza);
+          if (basso8(byte) != byte) l.avviso(Avviso::kPendenzaTroncata, 2);
         }
         // Each cell carries the gradient that starts at or before it.
         const std::int32_t n = a_long(in_celle(pos));
@@ -188,7 +189,7 @@ Esito leggi_testo_linea(Lettura& l) {
       if (chiave::curva(m) && con_piano) {
         const std::int32_t s = c.leggi_long();
         const std::int32_t lunghezza = c.leggi_long();
-        if (!l.entro_percorso(s, kMargine)) {
+        if (!l.entro_percorso(s, kMargineRecord)) {
           if (l.verifica()) continue;
           break;
         }
@@ -214,7 +215,7 @@ Esito leggi_testo_linea(Lettura& l) {
         const std::int32_t inizio = c.leggi_long();
         const std::int32_t fine = c.leggi_long();
         std::int32_t tipo = c.leggi_long();
-        if (!l.entro_percorso(inizio, kMargine)) {
+        if (!l.entro_percorso(inizio, kMargineRecord)) {
           if (l.verifica()) continue;
           break;
         }
@@ -232,7 +233,7 @@ Esito leggi_testo_linea(Lettura& l) {
       if (chiave::indicatore_vmax(m)) {
         std::int32_t v[9];
         for (std::int32_t& x : v) x = c.leggi_long();
-        if (!l.entro_percorso(v[0], kMargine)) {
+        if (!l.entro_percorso(v[0], kMargineRecord)) {
           if (l.verifica()) continue;
           break;
         }
@@ -252,7 +253,7 @@ Esito leggi_testo_linea(Lettura& l) {
       if (chiave::cartello(m)) {
         const std::int32_t pos = c.leggi_long();
         p.riga = c.leggi_testo();
-        if (!l.entro_percorso(pos, kMargine)) {
+        if (!l.entro_percorso(pos, kMargineRecord)) {
           if (l.verifica()) continue;
           break;
         }

@@ -16,10 +16,6 @@ namespace progetto1 {
 
 namespace {
 
-constexpr std::int32_t kMargine = 100;
-constexpr std::int32_t kMargineStazione = 800;
-constexpr std::int32_t kDistanzaStazioni = 350;  // least gap between two station zones
-
 enum class Passo { kAvanti, kEsci, kFine };
 
 void riempi_velocita(Pacchetto& p, std::int32_t& cella, std::int32_t velocita) {
@@ -51,7 +47,7 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
   if (!l.entro_percorso(posizione, kMargineStazione)) {
     return l.verifica() ? Passo::kAvanti : Passo::kEsci;
   }
-  if (posizione % 50 != 0) {
+  if (posizione % kMetriCella != 0) {
     if (l.prosegui(CodiceErrore::kStazioneNonMultipla, posizione, 1)) return Passo::kAvanti;
     l.chiudi_ed_elimina();
     l.registra(CodiceErrore::kStazioneNonMultipla, posizione, l.riga_record);
@@ -60,7 +56,7 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
   s.codice = c.leggi_byte();
   p.contatore = c.leggi_long();  // the platform length
   const std::int32_t marciapiede = p.contatore;
-  if (marciapiede % 100 != 0) {
+  if (marciapiede % kPassoMarciapiede != 0) {
     if (l.prosegui(CodiceErrore::kMarciapiedeNonMultiplo, posizione, 3)) return Passo::kAvanti;
     l.chiudi_ed_elimina();
     l.registra(CodiceErrore::kMarciapiedeNonMultiplo, posizione, l.riga_record);
@@ -90,18 +86,18 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
     }
   }
 
-  if (s.codice == 5 || s.codice == 6) {
+  if (zona_corta(s.codice)) {
     s.valore1 = differenza(posizione, marciapiede);
-    s.valore2 = somma(posizione, 150);
+    s.valore2 = somma(posizione, kCodaZonaCorta);
     s.marca3 = 0;
-  } else if (s.codice == 7 || s.codice == 8) {
+  } else if (zona_arretrata(s.codice)) {
     s.valore1 = differenza(posizione, marciapiede);
     s.valore2 = somma(posizione, marciapiede);
     s.marca3 = 0;
   } else {
     s.valore1 = a_long(posizione - marciapiede / 2.0);
     s.valore2 = a_long(posizione + marciapiede / 2.0);
-    if (s.marca3 != 0) s.valore2 = somma(s.valore2, 50);
+    if (s.marca3 != 0) s.valore2 = somma(s.valore2, kAllungoCampo6);
   }
   if (marciapiede < 600) s.marca4 = 0;
   if (numero == 1) {
@@ -109,10 +105,12 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
     s.marca4 = 0;
   }
 
-  if (s.codice < kCategoriaSenzaFermata && s.codice != 5 && s.codice != 6) {
+  if (s.codice < kCategoriaSenzaFermata && !zona_corta(s.codice)) {
     for (p.contatore2 = 1; p.contatore2 <= 4; ++p.contatore2) {
       const double q = in_celle(s.valore2) - p.contatore2 - 1;
-      if (q > 1) p.percorso[a_long(q)].avvicinamento = basso8(80 + p.contatore2);
+      if (q > 1) {
+        p.percorso[a_long(q)].avvicinamento = basso8(kBaseAvvicinamentoStazione + p.contatore2);
+      }
     }
   }
   if (s.codice < kCategoriaSenzaFermata) {
@@ -187,7 +185,7 @@ void leggi_testo_treno(Lettura& l) {
       if (chiave::velocita(m)) {
         const std::int32_t pos = c.leggi_long();
         const std::int32_t v = c.leggi_long();
-        if (!l.entro_percorso(pos, kMargine)) {
+        if (!l.entro_percorso(pos, kMargineRecord)) {
           if (l.verifica()) continue;
           break;
         }
@@ -208,7 +206,7 @@ void leggi_testo_treno(Lettura& l) {
       if (chiave::aderenza(m)) {
         const std::int32_t pos = c.leggi_long();
         const std::int32_t a = c.leggi_long();
-        if (!l.entro_percorso(pos, kMargine)) {
+        if (!l.entro_percorso(pos, kMargineRecord)) {
           if (l.verifica()) continue;
           break;
         }
@@ -234,7 +232,7 @@ void leggi_testo_treno(Lettura& l) {
       if (chiave::segnale(m)) {
         std::int32_t v[11];
         for (std::int32_t& x : v) x = c.leggi_long();
-        if (!l.entro_percorso(v[0], kMargine)) {
+        if (!l.entro_percorso(v[0], kMargineRecord)) {
           if (l.verifica()) continue;
           break;
         }
@@ -252,7 +250,7 @@ void leggi_testo_treno(Lettura& l) {
       if (chiave::rallentamento(m)) {
         std::int32_t v[6];
         for (std::int32_t& x : v) x = c.leggi_long();
-        if (!l.entro_percorso(v[0], kMargine)) {
+        if (!l.entro_percorso(v[0], kMargineRecord)) {
           if (l.verifica()) continue;
           break;
         }
@@ -274,7 +272,7 @@ void leggi_testo_treno(Lettura& l) {
       if (chiave::abbattimento(m)) {
         const std::int32_t pos = c.leggi_long();
         const std::int32_t w = c.leggi_long();
-        if (!l.entro_percorso(pos, kMargine)) {
+        if (!l.entro_percorso(pos, kMargineRecord)) {
           if (l.verifica()) continue;
           break;
         }
@@ -318,7 +316,7 @@ void leggi_testo_treno(Lettura& l) {
   p.contatore2 = 0;
   for (p.contatore = kSlotProgressive; p.contatore <= kSlotProgressive + 2; ++p.contatore) {
     const stazione& s = p.stazioni[p.contatore];
-    if (s.valore1 % 50 != 0 || s.valore2 % 50 != 0) p.contatore2 = 1;
+    if (s.valore1 % kMetriCella != 0 || s.valore2 % kMetriCella != 0) p.contatore2 = 1;
   }
   if (p.contatore2 > 0) {
     l.testo = Luogo::Testo::kLinea;

@@ -8,17 +8,17 @@ namespace progetto1 {
 
 void memo_montagna(Pacchetto& p, std::int32_t inizio, std::int32_t fine, std::int32_t& tipo) {
   bool marcatori = false;
-  if (tipo > 10) {
-    tipo -= 10;
+  if (tipo > kMontagnaConMarcatori) {
+    tipo -= kMontagnaConMarcatori;
     marcatori = true;
   }
   p.numero_montagne = somma(p.numero_montagne, 1);
   const std::int32_t n = p.numero_montagne;
   p.montagne_inizio[n] = inizio;
   p.montagne_fine[n] = fine;
-  // Stretches that nearly touch are joined into one of kind 3 for the simulator.
-  if (n > 1 && differenza(p.montagne_inizio[n], p.montagne_fine[n - 1]) <= 150) {
-    tipo = 3;
+  // Stretches that nearly touch are laid as the joined kind for the simulator.
+  if (n > 1 && differenza(p.montagne_inizio[n], p.montagne_fine[n - 1]) <= kDistanzaMontagneUnite) {
+    tipo = kTipoMontagnaUnita;
   }
 
   const std::int32_t prima = a_long(in_celle(inizio));
@@ -29,15 +29,17 @@ void memo_montagna(Pacchetto& p, std::int32_t inizio, std::int32_t fine, std::in
     ++conteggio;
     cella& x = p.percorso[c];
     x.montagna = basso8(tipo);
-    if (marcatori && conteggio % 4 == 0 && x.genere == kNessuno) x.genere = kMarcaMontagna;
+    if (marcatori && conteggio % kPassoMarcatori == 0 && x.genere == kNessuno) {
+      x.genere = kMarcaMontagna;
+    }
   }
 }
 
 void memo_rallentamento(Pacchetto& p, std::int32_t x, std::int32_t v, std::int32_t l,
                         std::int32_t f_tt, std::int32_t f_ta, std::int32_t d_v) {
-  const std::int32_t w = differenza(x, 1200);
+  const std::int32_t w = differenza(x, kDistanzaAvviso);
   // Near the origin there is no room for a warning board.
-  const bool con_avviso = x > 1500;
+  const bool con_avviso = x > kInizioConAvviso;
   std::int32_t cella_avviso = 0;
   if (con_avviso) {
     cella_avviso = cella_di(w);
@@ -106,7 +108,7 @@ void memo_segnale(Pacchetto& p, std::int32_t posizione, std::int32_t sx, std::in
   segnale.dato1 = basso16(somma(prodotto(s1, 10), d1));
   segnale.dato2 = basso16(somma(prodotto(s2, 10), d2));
   segnale.dato3 = basso16(somma(prodotto(s3, 10), d3));
-  if (tempo >= 1 && tempo <= 100) tempo = 101;
+  if (tempo_da_alzare(tempo)) tempo = kTempoSegnaleMinimo;
   segnale.tempo = sx == 2 ? basso8(tempo) : 0;
   for (std::int32_t k = 1; k <= 4; ++k) {
     const std::int32_t marca = somma(somma(prodotto(sx, 30), prodotto(dx, 10)), k);

@@ -11,17 +11,19 @@
 
 namespace progetto1 {
 
-// A mountain stretch from inizio to fine. tipo above 10 means kind tipo - 10
-// with a marker every fourth cell; a stretch starting at most 150 m after the
-// previous one ends becomes kind 3. tipo is left as the kind that was laid.
+// A mountain stretch from inizio to fine. tipo above kMontagnaConMarcatori
+// means that much less, with markers; a stretch starting at most
+// kDistanzaMontagneUnite after the previous one ends becomes
+// kTipoMontagnaUnita (model/costanti.h). tipo is left as the kind that was
+// laid.
 void memo_montagna(Pacchetto& p, std::int32_t inizio, std::int32_t fine, std::int32_t& tipo);
 
 // A slow-down at x, l metres long, at v km/h (codes 17 to 20).
 void memo_rallentamento(Pacchetto& p, std::int32_t x, std::int32_t v, std::int32_t l,
                         std::int32_t f_tt, std::int32_t f_ta, std::int32_t d_v);
 
-// A signal and its four approach marks (code 16). A tempo of 1 to 100 is
-// raised to 101 in place.
+// A signal and its four approach marks (code 16). A tempo below
+// kTempoSegnaleMinimo is raised to it in place.
 void memo_segnale(Pacchetto& p, std::int32_t posizione, std::int32_t sx, std::int32_t s1,
                   std::int32_t s2, std::int32_t s3, std::int32_t rapp, std::int32_t dx,
                   std::int32_t d1, std::int32_t d2, std::int32_t d3, std::int32_t& tempo);

@@ -95,7 +95,8 @@ void Lettura::avvisi_montagna(std::int32_t fine, std::int32_t tipo_scritto,
                               std::int32_t tipo) const {
   const std::int32_t linea = p.stazioni[kSlotGenerali].valore2;
   if (fine > linea) avviso(Avviso::kOltreLaLinea, 2, std::to_string(linea));
-  const std::int32_t voluto = tipo_scritto > 10 ? tipo_scritto - 10 : tipo_scritto;
+  const std::int32_t voluto =
+      tipo_scritto > kMontagnaConMarcatori ? tipo_scritto - kMontagnaConMarcatori : tipo_scritto;
   if (tipo != voluto) avviso(Avviso::kMontagnaUnita, 3, std::to_string(tipo));
 }
 
@@ -129,7 +130,7 @@ void Lettura::avviso_ordine(std::int32_t& ultima, std::int32_t pos) const {
 
 void Lettura::avvisi_segnale(std::int32_t pos, std::int32_t sx, std::int32_t tempo) {
   if (p.percorso[cella_di(pos)].genere == kMarcaMontagna) avviso(Avviso::kMarcaSostituita);
-  if (sx == 2 && tempo >= 1 && tempo <= 100) avviso(Avviso::kTempoAlzato, 11);
+  if (sx == 2 && tempo_da_alzare(tempo)) avviso(Avviso::kTempoAlzato, 11);
   if (codice_residuo) {
     avviso(Avviso::kRegistroResiduo);
     codice_residuo = false;

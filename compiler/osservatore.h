@@ -33,8 +33,8 @@ enum class Avviso {
   kOrarioIndietro,          // a station time before the previous station's
   kPendenzaTroncata,        // a gradient that its byte cannot hold
   kMarcaSostituita,         // a sign or signal placed on a mountain marker
-  kTempoAlzato,             // a signal time of 1 to 100, raised to 101
-  kMontagnaUnita,           // a mountain stretch turned into kind 3 by the one before
+  kTempoAlzato,             // a signal time raised to kTempoSegnaleMinimo
+  kMontagnaUnita,           // a mountain stretch turned into the joined kind by the one before
   kRegistroResiduo,         // the package would stop the train text here on a line code
   kValoreTroncato,          // a value that its 16-bit cell field cannot hold
 };

@@ -1,15 +1,18 @@
 #include "compiler/piano.h"
 
+#include <iterator>
+
 namespace progetto1 {
 
 double curvatura_grado(int grado) {
   static constexpr double kCurvature[] = {0.0001, 0.0002, 0.0004, 0.001, 0.002, 0.003};
-  if (grado < 1 || grado > 6) return 0;
+  static_assert(std::size(kCurvature) == kGradoCurvaMassimo);
+  if (grado < 1 || grado > kGradoCurvaMassimo) return 0;
   return kCurvature[grado - 1];
 }
 
 int grado_curva(std::string_view chiave) {
-  for (int g = 1; g <= 6; ++g) {
+  for (int g = 1; g <= kGradoCurvaMassimo; ++g) {
     if (chiave.find(static_cast<char>('0' + g)) != std::string_view::npos) return g;
   }
   return 0;

@@ -9,18 +9,16 @@
 #include <cstdint>
 #include <string_view>
 
+#include "model/costanti.h"
 #include "model/tabella_linea.h"
 
 namespace progetto1 {
 
-// The highest metre index the plan may reach.
-inline constexpr std::int32_t kUltimoMetroPiano = 1000000;
-
-// The curvature of a curve of grade 1 to 6 (radius 10000 m down to 333 m);
-// 0 for any other grade.
+// The curvature of a curve of grade 1 to kGradoCurvaMassimo (radius 10000 m
+// down to 333 m); 0 for any other grade.
 double curvatura_grado(int grado);
-// The grade a curve keyword names: the first of the digits 1 to 6 it holds,
-// in that order; 0 when it holds none.
+// The grade a curve keyword names: the first of the digits 1 to
+// kGradoCurvaMassimo it holds, in that order; 0 when it holds none.
 int grado_curva(std::string_view chiave);
 
 // Points 0 and 1: the origin, heading along +y one unit per metre.

@@ -48,7 +48,7 @@ void progressive_ordina(Pacchetto& p) {
   }
   for (long i = 0; i < 3; ++i) {
     stazione& s = p.stazioni[kSlotProgressive + i];
-    if (s.valore3 == 1) s.valore2 = somma(s.valore2, 100);
+    if (con_aggiunta(s.valore3)) s.valore2 = somma(s.valore2, kAggiuntaProgressiva);
   }
 }
 

@@ -15,12 +15,12 @@ std::string nome_rallentamenti(const Pacchetto& p) {
 std::string nome_scheda(const Pacchetto& p) {
   return p.nome_linea + "_" + p.numero_treno + "_" + "scheda_treno.txt";
 }
-std::string nome_file_linea(const Pacchetto& p) { return p.nome_linea + "_linea.dat"; }
+std::string nome_file_linea(const Pacchetto& p) { return p.nome_linea + kSuffissoPiano; }
 std::string nome_file_stazioni(const Pacchetto& p) {
-  return p.nome_linea + "_" + p.numero_treno + ".sim";
+  return p.nome_linea + "_" + p.numero_treno + kSuffissoStazioni;
 }
 std::string nome_file_celle(const Pacchetto& p) {
-  return p.nome_linea + "_" + p.numero_treno + ".dat";
+  return p.nome_linea + "_" + p.numero_treno + kSuffissoCelle;
 }
 
 }  // namespace progetto1

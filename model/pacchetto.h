@@ -8,6 +8,7 @@
 
 #include "model/cella.h"
 #include "model/codici_errore.h"
+#include "model/costanti.h"
 #include "model/stazione.h"
 #include "model/tabella_linea.h"
 #include "model/vettore.h"
@@ -28,8 +29,8 @@ struct Pacchetto {
   TabellaLinea tabella_linea;
 
   // Mountain stretches in call order from index 1 (index 0 unused).
-  Vettore<std::int32_t> montagne_inizio{80};
-  Vettore<std::int32_t> montagne_fine{80};
+  Vettore<std::int32_t> montagne_inizio{kMassimoMontagne};
+  Vettore<std::int32_t> montagne_fine{kMassimoMontagne};
   std::int32_t numero_montagne = 0;
 
   std::int32_t con_tabella = 0;
@@ -48,6 +49,12 @@ struct Pacchetto {
 // The constants of this package.
 inline constexpr const char* kNomeLinea = "Corsanta";
 inline constexpr const char* kNumeroTreno = "7402";
+
+// How the names of the three binary files end; the tool tells a file's kind
+// by them.
+inline constexpr const char* kSuffissoPiano = "_linea.dat";
+inline constexpr const char* kSuffissoStazioni = ".sim";
+inline constexpr const char* kSuffissoCelle = ".dat";
 
 // File names, all relative to the program's own folder.
 std::string nome_testo_linea(const Pacchetto& p);    // Corsanta_linea.txt

@@ -17,20 +17,21 @@ constexpr std::int16_t kValoreCella1 = 5121;  // 0x1401
 }  // namespace
 
 void memorizza_percorso(Pacchetto& p, std::int32_t j, Archivio& archivio, Avvisi& avvisi,
-                        Traccia* traccia) {
+                        Traccia* traccia, Osservatore* osservatore) {
   p.con_tabella = j;
   p.codice_errore = 0;
   for (long slot = 0; slot < kNumeroSlot; ++slot) p.stazioni[slot] = stazione{};
   // Whatever the reader recorded, its model goes on through the pass and
   // into the files.
-  memorizza_dati(p, archivio, traccia);
-  completa_percorso(p, archivio, avvisi);
+  memorizza_dati(p, archivio, traccia, osservatore);
+  if (osservatore != nullptr && p.percorso.vuoto()) return;
+  completa_percorso(p, archivio, avvisi, osservatore);
 }
 
-void completa_percorso(Pacchetto& p, Archivio& archivio, Avvisi& avvisi) {
-  passata_codici(p);
-  memorizza_valori_pacchetto(p, avvisi);
-  scrivi_file_binari(p, archivio);
+void completa_percorso(Pacchetto& p, Archivio& archivio, Avvisi& avvisi, Osservatore* osservatore) {
+  passata_codici(p, osservatore);
+  memorizza_valori_pacchetto(p, avvisi, osservatore);
+  if (osservatore == nullptr) scrivi_file_binari(p, archivio);
 }
 
 void memorizza_valori_pacchetto(Pacchetto& p, Avvisi& avvisi, Osservatore* o) {

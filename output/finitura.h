@@ -16,12 +16,17 @@ class Osservatore;
 
 // j non-zero: the line plan is also built and written (the package passes 1).
 // traccia, when given, receives where the reader recorded its last code.
+// With an observer (a check) every code of every step goes to it and the
+// stage goes on; it writes no files, and ends after a reader that made no
+// cells, where the package fails with failure 9.
 void memorizza_percorso(Pacchetto& p, std::int32_t j, Archivio& archivio, Avvisi& avvisi,
-                        Traccia* traccia = nullptr);
+                        Traccia* traccia = nullptr, Osservatore* osservatore = nullptr);
 
 // What follows the reader: the signal-code pass, the package values and
-// check codes (errors 1250 and 1251 through avvisi), the binary files.
-void completa_percorso(Pacchetto& p, Archivio& archivio, Avvisi& avvisi);
+// check codes (errors 1250 and 1251 through avvisi), the binary files (not
+// with an observer).
+void completa_percorso(Pacchetto& p, Archivio& archivio, Avvisi& avvisi,
+                       Osservatore* osservatore = nullptr);
 
 // Checks that slot 85 and cell 1 are still untouched, then stores 610 and
 // 5121 (error 1250 otherwise) and the two check codes (error 1251). With an

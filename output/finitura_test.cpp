@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "compiler/osservatore.h"
 #include "model/archivio_memoria.h"
 #include "model/guasto.h"
 
@@ -129,6 +130,43 @@ TEST(Finitura, SenzaCelleNessunFileEGuasto9) {
   EXPECT_EQ(p.stazioni[0], stazione{});
   EXPECT_EQ(p.stazioni[40], stazione{});
   EXPECT_EQ(p.stazioni[kSlotTreno].valore1, 0);
+}
+
+// What a check hears from the stage: the codes, in order.
+class Ascolto : public Osservatore {
+ public:
+  void errore(CodiceErrore c, std::int32_t, const Luogo&) override {
+    codici.push_back(testo_codice(c));
+  }
+  void avviso(Avviso, const Luogo&, const std::string&) override {}
+  void record(const Luogo&, std::int32_t) override {}
+  std::vector<std::string> codici;
+};
+
+TEST(Finitura, ConUnOsservatoreEntrambiIControlliParlanoENessunFile) {
+  Pacchetto p = letto();
+  p.stazioni[kSlotLinea].intero1 = 1;
+  p.stazioni[kSlotLinea].valore4 = 7;
+  ArchivioMemoria archivio;
+  AvvisiRegistrati avvisi;
+  Ascolto ascolto;
+  completa_percorso(p, archivio, avvisi, &ascolto);
+  EXPECT_EQ(ascolto.codici, (std::vector<std::string>{"1250", "1251"}));
+  EXPECT_TRUE(avvisi.codici.empty());
+  EXPECT_TRUE(archivio.file.empty());
+}
+
+TEST(Finitura, ConUnOsservatoreSenzaCelleFinisceSenzaGuasto) {
+  Pacchetto p;
+  p.nome_linea = "Corsanta";
+  p.numero_treno = "7402";
+  ArchivioMemoria archivio;  // no description texts: the reader creates no cells
+  AvvisiRegistrati avvisi;
+  Ascolto ascolto;
+  EXPECT_NO_THROW(memorizza_percorso(p, 1, archivio, avvisi, nullptr, &ascolto));
+  EXPECT_EQ(ascolto.codici, std::vector<std::string>{"101"});
+  EXPECT_TRUE(avvisi.codici.empty());
+  EXPECT_TRUE(archivio.file.empty());
 }
 
 }  // namespace

@@ -11,7 +11,6 @@ namespace progetto1 {
 
 namespace {
 
-constexpr std::int16_t kCodice = 180;
 // The simulator needs no codes along a slow-down at this speed or above.
 constexpr std::int32_t kVelocitaSenzaCodici = 110;
 constexpr long kCelleAvviso = 20;    // look-back from a warning board
@@ -20,7 +19,7 @@ constexpr long kCelleDopoFine = 12;  // search for the first signal after the en
 
 void metti_codice(cella& c) {
   c.genere = kPuntoCodice;
-  c.dato1 = kCodice;
+  c.dato1 = kValoreCodice;
 }
 
 void registra(Pacchetto& p, Osservatore* o, CodiceErrore codice, long indice) {
@@ -47,9 +46,9 @@ void segnali_prima_dell_avviso(Pacchetto& p, Osservatore* o, long c) {
     } else if (seconda.libera()) {
       metti_codice(seconda);
     } else if (prima.genere == kPuntoCodice) {
-      prima.dato1 = static_cast<std::int16_t>(minimo(kCodice, prima.dato1));
+      prima.dato1 = static_cast<std::int16_t>(minimo(kValoreCodice, prima.dato1));
     } else if (seconda.genere == kPuntoCodice) {
-      seconda.dato1 = static_cast<std::int16_t>(minimo(kCodice, seconda.dato1));
+      seconda.dato1 = static_cast<std::int16_t>(minimo(kValoreCodice, seconda.dato1));
     } else {
       registra(p, o, CodiceErrore::kSegnaleSenzaCodice, s);
     }

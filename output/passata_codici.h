@@ -1,4 +1,4 @@
-// The signal-code pass: code points (kind 12, code 180) in front of signals
+// The signal-code pass: code points (kind 12, kValoreCodice) in front of signals
 // near a slow-down warning board, in three groups before every slow-down
 // start, every 400 m along a slow-down below 110 km/h and in front of the
 // first signal after it. Cells that find no room record codes 11 to 13 in the
@@ -12,6 +12,10 @@
 namespace progetto1 {
 
 class Osservatore;
+
+// The code a code point of the pass carries; one already there keeps the
+// smaller of the two.
+inline constexpr std::int16_t kValoreCodice = 180;
 
 // The smaller of the two, the first on a tie.
 constexpr std::int32_t minimo(std::int32_t x, std::int32_t y) { return x > y ? y : x; }

@@ -2,6 +2,7 @@
 
 #include <bit>
 
+#include "model/pacchetto.h"
 #include "model/tracciati.h"
 
 namespace progetto1::strumento {
@@ -156,11 +157,12 @@ std::vector<cella> decodifica_celle(std::string_view byte) {
 }
 
 bool tipo_da_nome(const std::string& nome, TipoFile& tipo) {
-  if (finisce_con(nome, "_linea.dat")) {
+  // The plan's suffix ends like the cells': it is tried first.
+  if (finisce_con(nome, kSuffissoPiano)) {
     tipo = TipoFile::kPiano;
-  } else if (finisce_con(nome, ".sim")) {
+  } else if (finisce_con(nome, kSuffissoStazioni)) {
     tipo = TipoFile::kStazioni;
-  } else if (finisce_con(nome, ".dat")) {
+  } else if (finisce_con(nome, kSuffissoCelle)) {
     tipo = TipoFile::kCelle;
   } else {
     return false;

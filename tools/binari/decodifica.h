@@ -43,8 +43,9 @@ std::vector<cella> decodifica_celle(std::string_view byte);
 
 // kPacchetto: a package executable, which may carry a scenario of its own.
 enum class TipoFile { kPiano, kStazioni, kCelle, kPacchetto };
-// By the file's name: "_linea.dat" is the plan, ".sim" the station table,
-// any other ".dat" the cells. False for any other name.
+// By the file's name: kSuffissoPiano is the plan, kSuffissoStazioni the
+// station table, any other kSuffissoCelle the cells (model/pacchetto.h).
+// False for any other name.
 bool tipo_da_nome(const std::string& nome, TipoFile& tipo);
 
 // "vuoto", "intero", "doppio".

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/nomi_sicuri.h"
+#include "model/pacchetto.h"
 #include "output/file_binari.h"
 #include "tests/prova/record.h"
 #include "tools/binari/scarico.h"
@@ -189,6 +191,40 @@ TEST(Decodifica, TipoDalNome) {
     EXPECT_EQ(tipo_da_nome(c.nome, t), c.riconosciuto) << c.nome;
     if (c.riconosciuto) {
       EXPECT_EQ(t, c.tipo) << c.nome;
+    }
+  }
+}
+
+// The names the package gives its files come back as their kinds for every
+// pair of names the package accepts. It refuses the pairs whose cell file
+// would share the plan's name, which on Linux then reads as the plan.
+TEST(Decodifica, TipoDaiNomiDelPacchetto) {
+  struct Caso {
+    const char* linea;
+    const char* treno;
+    bool accettati;
+    TipoFile celle;  // what the cell file's name reads as
+  };
+  const Caso casi[] = {
+      {"Corsanta", "7402", true, TipoFile::kCelle},   {"a", "b", true, TipoFile::kCelle},
+      {"Linea", "sim", true, TipoFile::kCelle},       {"x_linea", "dat", true, TipoFile::kCelle},
+      {"Corsanta", "linea", false, TipoFile::kPiano}, {"C", "LINEA", false, TipoFile::kCelle},
+  };
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(std::string(c.linea) + " " + c.treno);
+    EXPECT_EQ(motivo_nomi_in_conflitto(c.linea, c.treno).empty(), c.accettati);
+    Pacchetto p;
+    p.nome_linea = c.linea;
+    p.numero_treno = c.treno;
+    const std::pair<std::string, TipoFile> file[] = {
+        {nome_file_linea(p), TipoFile::kPiano},
+        {nome_file_stazioni(p), TipoFile::kStazioni},
+        {nome_file_celle(p), c.celle},
+    };
+    for (const auto& [nome, atteso] : file) {
+      TipoFile t = TipoFile::kPacchetto;
+      EXPECT_TRUE(tipo_da_nome(nome, t)) << nome;
+      EXPECT_EQ(t, atteso) << nome;
     }
   }
 }

@@ -48,9 +48,10 @@ FileDecodificato decodifica_file(const std::string& nome, std::string_view byte)
   TipoFile tipo;
   if (!tipo_da_nome(nome, tipo)) {
     if (!eseguibile_windows(byte) && !eseguibile_linux(byte)) {
-      throw ErroreFormato(
-          "tipo di file sconosciuto: il nome deve finire con \"_linea.dat\" (piano), \".sim\" "
-          "(stazioni) o \".dat\" (celle), oppure il file deve essere un pacchetto eseguibile");
+      throw ErroreFormato(std::string("tipo di file sconosciuto: il nome deve finire con \"") +
+                          kSuffissoPiano + "\" (piano), \"" + kSuffissoStazioni +
+                          "\" (stazioni) o \"" + kSuffissoCelle +
+                          "\" (celle), oppure il file deve essere un pacchetto eseguibile");
     }
     tipo = TipoFile::kPacchetto;
   }

@@ -116,9 +116,9 @@ ElementiLinea raccogli_elementi(const DatiMappa& d) {
   for (long c = 1; c <= ultima && inizio_cella(c) < l.fine_disegno; ++c) {
     const cella& x = d.celle[static_cast<std::size_t>(c)];
     const long m = inizio_cella(c);
-    prolunga(l.pendenze, m, static_cast<int>(x.pendenza) - 100);
+    prolunga(l.pendenze, m, static_cast<int>(x.pendenza) - kScostamentoPendenza);
     prolunga(l.limiti, m, x.vel_limite * kPassoVelocita);
-    q += (static_cast<double>(x.pendenza) - 100.0) * 0.05;
+    q += (static_cast<double>(x.pendenza) - kScostamentoPendenza) * 0.05;
     l.quote.emplace_back(m + kMetriCella, q);
   }
   for (auto* tratti : {&l.pendenze, &l.limiti}) {

@@ -5,6 +5,7 @@
 #include "model/costanti.h"
 #include "model/cp1252.h"
 #include "model/numeri.h"
+#include "model/stazione.h"
 #include "tools/binari/decodifica.h"
 
 namespace progetto1::strumento {
@@ -164,10 +165,12 @@ std::string diagnosi(const EsitoCompilazione& e, const std::string& file_linea,
           forma);
       if (in_cella) s += "    " + descrivi_cella1(*e.cella1) + "\n";
       if (valori && e.slot_linea.intero1 != 0) {
-        s += "    lo slot 85 ha intero1 = " + std::to_string(e.slot_linea.intero1) + "\n";
+        s += "    lo slot " + std::to_string(kSlotLinea) +
+             " ha intero1 = " + std::to_string(e.slot_linea.intero1) + "\n";
       }
       if (!valori && e.slot_linea.valore4 != 0) {
-        s += "    lo slot 85 ha valore4 = " + std::to_string(e.slot_linea.valore4) + "\n";
+        s += "    lo slot " + std::to_string(kSlotLinea) +
+             " ha valore4 = " + std::to_string(e.slot_linea.valore4) + "\n";
       }
       break;
     }

@@ -19,7 +19,6 @@
 #include "model/numeri.h"
 #include "model/pacchetto.h"
 #include "output/finitura.h"
-#include "output/passata_codici.h"
 #include "scenario/scrittori/testi.h"
 #include "tools/motore/compilazione.h"
 #include "tools/motore/diagnosi.h"
@@ -31,66 +30,78 @@ namespace {
 struct VoceAvviso {
   Avviso avviso;
   const char* id;
-  const char* descrizione;  // the rule, for the SARIF rule list and for the message
+  std::string descrizione;  // the rule, for the SARIF rule list and for the message
 };
 
-// The rule's words begin the message; what the record says follows.
-constexpr VoceAvviso kAvvisi[] = {
-    {Avviso::kChiaveSconosciuta, "chiave-sconosciuta",
-     "campo che nessuna parola chiave riconosce: il pacchetto lo salta"},
-    {Avviso::kChiaveAmbigua, "chiave-ambigua",
-     "campo con le parole di più parole chiave: il pacchetto lo legge come ognuna, una dopo "
-     "l'altra"},
-    {Avviso::kValoreInPiu, "valore-in-piu",
-     "campo in più dopo i valori del record: il pacchetto lo prova come parola chiave"},
-    {Avviso::kChiaveConTrattino, "chiave-con-trattino",
-     "campo con un trattino (-): il pacchetto lo salta senza provarlo come parola chiave"},
-    {Avviso::kFuoriSezione, "fuori-sezione",
-     "record fuori dalla sua parte del testo (i record generali valgono solo fino alla prima "
-     "intestazione dopo \"[generale]\", gli altri solo dopo): il pacchetto lo ignora"},
-    {Avviso::kLunghezzaRipetuta, "lunghezza-ripetuta",
-     "seconda riga della lunghezza: il pacchetto crea di nuovo il percorso, vuoto"},
-    {Avviso::kCurvaPiuCifre, "curva-piu-cifre",
-     "la parola chiave della curva contiene più cifre: il pacchetto usa la prima delle cifre "
-     "da 1 a 6 in quest'ordine"},
-    {Avviso::kFuoriGriglia, "fuori-griglia",
-     "posizione non multipla di 50 che l'arrotondamento porta nella cella successiva a quella "
-     "in cui cade"},
-    {Avviso::kFuoriOrdine, "fuori-ordine",
-     "record che non viene dopo il precedente dello stesso tipo: il pacchetto non lo colloca "
-     "dove è scritto"},
-    {Avviso::kOltreLaLinea, "oltre-la-linea", "posizione oltre la lunghezza della linea"},
-    {Avviso::kVelocitaFuoriPasso, "velocita-fuori-passo",
-     "velocità che non è un multiplo di 5 km/h tra 0 e 495: il pacchetto la divide per 5 e "
-     "arrotonda"},
-    {Avviso::kTestoLungo, "testo-lungo", "testo più lungo di quanto i documenti gli riservano"},
-    {Avviso::kCarattereNonCp1252, "carattere-non-cp1252",
-     "testo con byte che non sono caratteri Windows-1252, o in UTF-8: il pacchetto scrive "
-     "ogni byte così com'è"},
-    {Avviso::kRallentamentoSenzaFine, "rallentamento-senza-fine",
-     "inizio e fine del rallentamento nella stessa cella: l'inizio sostituisce la fine e i "
-     "punti codice proseguono fino alla fine di un altro rallentamento"},
-    {Avviso::kOrarioIndietro, "orario-indietro",
-     "orario della stazione prima di quello dell'ultima stazione precedente con un orario"},
-    {Avviso::kPendenzaTroncata, "pendenza-troncata",
-     "pendenza fuori da -100 ... 155: il pacchetto ne tiene gli 8 bit bassi"},
-    {Avviso::kMarcaSostituita, "marca-sostituita",
-     "record su una marca di montagna: il pacchetto la sostituisce"},
-    {Avviso::kTempoAlzato, "tempo-alzato",
-     "tempo del segnale da 1 a 100: il pacchetto lo porta a 101"},
-    {Avviso::kMontagnaUnita, "montagna-unita",
-     "tratto di montagna che inizia al massimo 150 m dopo la fine del precedente: il "
-     "pacchetto lo fa di tipo 3"},
-    {Avviso::kRegistroResiduo, "registro-residuo",
-     "con il codice 15 del testo della linea ancora registrato il pacchetto fermerebbe qui la "
-     "lettura del treno"},
-    {Avviso::kValoreTroncato, "valore-troncato",
-     "valore che il suo campo di 16 bit non contiene: il pacchetto ne tiene i 16 bit bassi"},
-};
+std::string n(long v) { return std::to_string(v); }
+
+// The rule's words begin the message; what the record says follows. Where
+// they name a rule of the readers, its number comes from the rule's
+// constant.
+const std::vector<VoceAvviso>& tabella_avvisi() {
+  static const std::vector<VoceAvviso> avvisi = {
+      {Avviso::kChiaveSconosciuta, "chiave-sconosciuta",
+       "campo che nessuna parola chiave riconosce: il pacchetto lo salta"},
+      {Avviso::kChiaveAmbigua, "chiave-ambigua",
+       "campo con le parole di più parole chiave: il pacchetto lo legge come ognuna, una dopo "
+       "l'altra"},
+      {Avviso::kValoreInPiu, "valore-in-piu",
+       "campo in più dopo i valori del record: il pacchetto lo prova come parola chiave"},
+      {Avviso::kChiaveConTrattino, "chiave-con-trattino",
+       "campo con un trattino (-): il pacchetto lo salta senza provarlo come parola chiave"},
+      {Avviso::kFuoriSezione, "fuori-sezione",
+       "record fuori dalla sua parte del testo (i record generali valgono solo fino alla prima "
+       "intestazione dopo \"[generale]\", gli altri solo dopo): il pacchetto lo ignora"},
+      {Avviso::kLunghezzaRipetuta, "lunghezza-ripetuta",
+       "seconda riga della lunghezza: il pacchetto crea di nuovo il percorso, vuoto"},
+      {Avviso::kCurvaPiuCifre, "curva-piu-cifre",
+       "la parola chiave della curva contiene più cifre: il pacchetto usa la prima delle cifre "
+       "da 1 a " +
+           n(kGradoCurvaMassimo) + " in quest'ordine"},
+      {Avviso::kFuoriGriglia, "fuori-griglia",
+       "posizione non multipla di " + n(kMetriCella) +
+           " che l'arrotondamento porta nella cella successiva a quella in cui cade"},
+      {Avviso::kFuoriOrdine, "fuori-ordine",
+       "record che non viene dopo il precedente dello stesso tipo: il pacchetto non lo colloca "
+       "dove è scritto"},
+      {Avviso::kOltreLaLinea, "oltre-la-linea", "posizione oltre la lunghezza della linea"},
+      {Avviso::kVelocitaFuoriPasso, "velocita-fuori-passo",
+       "velocità che non è un multiplo di 5 km/h tra 0 e 495: il pacchetto la divide per 5 e "
+       "arrotonda"},
+      {Avviso::kTestoLungo, "testo-lungo", "testo più lungo di quanto i documenti gli riservano"},
+      {Avviso::kCarattereNonCp1252, "carattere-non-cp1252",
+       "testo con byte che non sono caratteri Windows-1252, o in UTF-8: il pacchetto scrive "
+       "ogni byte così com'è"},
+      {Avviso::kRallentamentoSenzaFine, "rallentamento-senza-fine",
+       "inizio e fine del rallentamento nella stessa cella: l'inizio sostituisce la fine e i "
+       "punti codice proseguono fino alla fine di un altro rallentamento"},
+      {Avviso::kOrarioIndietro, "orario-indietro",
+       "orario della stazione prima di quello dell'ultima stazione precedente con un orario"},
+      {Avviso::kPendenzaTroncata, "pendenza-troncata",
+       "pendenza fuori da " + n(-kScostamentoPendenza) + " ... " +
+           n(std::numeric_limits<std::uint8_t>::max() - kScostamentoPendenza) +
+           ": il pacchetto ne tiene gli 8 bit bassi"},
+      {Avviso::kMarcaSostituita, "marca-sostituita",
+       "record su una marca di montagna: il pacchetto la sostituisce"},
+      {Avviso::kTempoAlzato, "tempo-alzato",
+       "tempo del segnale da 1 a " + n(kTempoSegnaleMinimo - 1) + ": il pacchetto lo porta a " +
+           n(kTempoSegnaleMinimo)},
+      {Avviso::kMontagnaUnita, "montagna-unita",
+       "tratto di montagna che inizia al massimo " + n(kDistanzaMontagneUnite) +
+           " m dopo la fine del precedente: il pacchetto lo fa di tipo " + n(kTipoMontagnaUnita)},
+      {Avviso::kRegistroResiduo, "registro-residuo",
+       "con il codice " + testo_codice(CodiceErrore::kOltreIlPercorso) +
+           " del testo della linea ancora registrato il pacchetto fermerebbe qui la lettura del "
+           "treno"},
+      {Avviso::kValoreTroncato, "valore-troncato",
+       "valore che il suo campo di 16 bit non contiene: il pacchetto ne tiene i 16 bit bassi"},
+  };
+  return avvisi;
+}
 
 const VoceAvviso& voce_avviso(Avviso a) {
-  return *std::find_if(std::begin(kAvvisi), std::end(kAvvisi),
-                       [a](const VoceAvviso& v) { return v.avviso == a; });
+  const std::vector<VoceAvviso>& t = tabella_avvisi();
+  return *std::find_if(t.begin(), t.end(), [a](const VoceAvviso& v) { return v.avviso == a; });
 }
 
 std::string id_errore(CodiceErrore c) { return "E" + testo_codice(c); }
@@ -259,7 +270,9 @@ const std::vector<Regola>& regole() {
     for (const VoceErrore& e : tabella_errori()) {
       v.push_back({id_errore(e.codice), Gravita::kErrore, e.frase});
     }
-    for (const VoceAvviso& a : kAvvisi) v.push_back({a.id, Gravita::kAvviso, a.descrizione});
+    for (const VoceAvviso& a : tabella_avvisi()) {
+      v.push_back({a.id, Gravita::kAvviso, a.descrizione});
+    }
     return v;
   }();
   return r;
@@ -273,16 +286,10 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
   carica_testi(p, archivio, std::string(testo_linea), std::string(testo_treno), nome_linea,
                numero_treno);
 
-  // The finishing stage's order, with the plan, without the files.
+  // The package's own finishing stage, with the plan, observed.
   Raccolta r;
-  p.con_tabella = 1;
-  p.codice_errore = 0;
-  memorizza_dati(p, archivio, nullptr, &r);
-  if (!p.percorso.vuoto()) {
-    passata_codici(p, &r);
-    AvvisiVerifica avvisi;
-    memorizza_valori_pacchetto(p, avvisi, &r);
-  }
+  AvvisiVerifica avvisi;
+  memorizza_percorso(p, 1, archivio, avvisi, nullptr, &r);
 
   const LettoreCampi campi_linea(std::string{testo_linea});
   const LettoreCampi campi_treno(std::string{testo_treno});
