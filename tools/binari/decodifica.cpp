@@ -70,10 +70,6 @@ std::string etichette_valide() {
   return s;
 }
 
-bool finisce_con(const std::string& s, std::string_view fine) {
-  return s.size() >= fine.size() && s.compare(s.size() - fine.size(), fine.size(), fine) == 0;
-}
-
 }  // namespace
 
 Piano decodifica_piano(std::string_view byte) {
@@ -158,11 +154,11 @@ std::vector<cella> decodifica_celle(std::string_view byte) {
 
 bool tipo_da_nome(const std::string& nome, TipoFile& tipo) {
   // The plan's suffix ends like the cells': it is tried first.
-  if (finisce_con(nome, kSuffissoPiano)) {
+  if (nome.ends_with(kSuffissoPiano)) {
     tipo = TipoFile::kPiano;
-  } else if (finisce_con(nome, kSuffissoStazioni)) {
+  } else if (nome.ends_with(kSuffissoStazioni)) {
     tipo = TipoFile::kStazioni;
-  } else if (finisce_con(nome, kSuffissoCelle)) {
+  } else if (nome.ends_with(kSuffissoCelle)) {
     tipo = TipoFile::kCelle;
   } else {
     return false;

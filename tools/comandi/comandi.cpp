@@ -45,16 +45,12 @@ std::string elenco_sottocomandi() {
   return elenco;
 }
 
-bool finisce_con(const std::string& s, const std::string& fine) {
-  return s.size() >= fine.size() && s.compare(s.size() - fine.size(), fine.size(), fine) == 0;
-}
-
 // The command-line library reports in English; the common cases in Italian.
 std::string messaggio_uso(const CLI::ParseError& e) {
   const std::string m = e.what();
   const std::string richiesto = " is required";
   if (m == "A subcommand is required") return "serve un sottocomando: " + elenco_sottocomandi();
-  if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr && finisce_con(m, richiesto)) {
+  if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr && m.ends_with(richiesto)) {
     return "manca l'opzione obbligatoria " + m.substr(0, m.size() - richiesto.size());
   }
   if (dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr) {

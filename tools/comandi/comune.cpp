@@ -47,10 +47,7 @@ bool cartella_utilizzabile(const fs::path& cartella, std::ostream& err) {
 
 bool estensione_di_uscita(const std::string& uscita, const std::string& estensione,
                           std::ostream& err) {
-  if (uscita.size() >= estensione.size() &&
-      uscita.compare(uscita.size() - estensione.size(), estensione.size(), estensione) == 0) {
-    return true;
-  }
+  if (uscita.ends_with(estensione)) return true;
   err << "scenario: --out \"" << uscita << "\": il file deve finire con \"" << estensione << "\"\n";
   return false;
 }
