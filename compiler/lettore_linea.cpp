@@ -3,6 +3,7 @@
 #include <string>
 
 #include "compiler/aritmetica.h"
+#include "compiler/catalogo/catalogo.h"
 #include "compiler/chiavi.h"
 #include "compiler/lettura.h"
 #include "compiler/memo.h"
@@ -14,6 +15,8 @@
 #include "model/numeri.h"
 
 namespace progetto1 {
+
+using catalogo::Voce;
 
 namespace {
 
@@ -89,12 +92,11 @@ Esito leggi_testo_linea(Lettura& l) {
         l.leggi_chiave();
       }
     }
-    const std::string& r = p.riga;
-    const std::string m = minuscole(r);
-    if (l.verifica()) l.avvisi_chiave(chiave::generali(r, m), chiave::elementi_linea(m, true) > 0);
+    const chiave::Campo k(p.riga);
+    if (l.verifica()) l.avvisi_chiave(k.generali(), k.linea(true) > 0);
 
     try {
-      if (chiave::lunghezza(m)) {
+      if (k.e(Voce::kLunghezza)) {
         stazione& generali = p.stazioni[kSlotGenerali];
         generali.valore2 = c.leggi_long();
         if (generali.valore2 > kLunghezzaMassima) {
@@ -105,14 +107,14 @@ Esito leggi_testo_linea(Lettura& l) {
         if (l.verifica() && !p.percorso.vuoto()) l.avviso(Avviso::kLunghezzaRipetuta);
         crea_percorso(p);
       }
-      if (chiave::progressiva_tre(r)) leggi_progressiva(l, p.stazioni[kSlotProgressive]);
-      if (chiave::progressiva_due(r)) leggi_progressiva(l, p.stazioni[kSlotProgressive + 1]);
-      if (chiave::progressiva_uno(r)) leggi_progressiva(l, p.stazioni[kSlotProgressive + 2]);
+      if (k.e(Voce::kProgressivaTre)) leggi_progressiva(l, p.stazioni[kSlotProgressive]);
+      if (k.e(Voce::kProgressivaDue)) leggi_progressiva(l, p.stazioni[kSlotProgressive + 1]);
+      if (k.e(Voce::kProgressivaUno)) leggi_progressiva(l, p.stazioni[kSlotProgressive + 2]);
       stazione& linea = p.stazioni[kSlotLinea];
-      if (chiave::sfondo_uno(r)) linea.valore1 = c.leggi_long();
-      if (chiave::sfondo_due(r)) linea.valore3 = c.leggi_long();
-      if (chiave::sfondo_tre(r)) linea.valore2 = c.leggi_long();
-      if (chiave::ripetizione(r)) {
+      if (k.e(Voce::kSfondoUno)) linea.valore1 = c.leggi_long();
+      if (k.e(Voce::kSfondoDue)) linea.valore3 = c.leggi_long();
+      if (k.e(Voce::kSfondoTre)) linea.valore2 = c.leggi_long();
+      if (k.e(Voce::kRipetizione)) {
         stazione& treno = p.stazioni[kSlotTreno];
         treno.valore1 = c.leggi_long();
         treno.valore2 = c.leggi_long();
@@ -128,9 +130,9 @@ Esito leggi_testo_linea(Lettura& l) {
             l.registra(CodiceErrore::kRipetizioneSecondoNonMultiplo);
             return Esito::kFine;
           }
-        } else if (contiene(r, "4")) {
+        } else if (contiene(k.r, "4")) {
           treno.valore3 = 4;
-        } else if (contiene(r, "9")) {
+        } else if (contiene(k.r, "9")) {
           treno.valore3 = 9;
         } else if (!l.prosegui(CodiceErrore::kRipetizioneSenzaCodici)) {
           l.chiudi_ed_elimina();
@@ -143,7 +145,7 @@ Esito leggi_testo_linea(Lettura& l) {
       if (!l.prosegui_dopo_guasto()) throw;
     }
 
-    if (chiave::intestazione(r)) break;
+    if (chiave::intestazione(k.r)) break;
   }
 
   progressive_ordina(p);
@@ -159,12 +161,11 @@ Esito leggi_testo_linea(Lettura& l) {
   std::int32_t ultima_pendenza = -1;  // a check only: the previous gradient's position
   for (;;) {
     if (!l.prossima_chiave()) break;
-    const std::string m = minuscole(p.riga);
-    if (l.verifica())
-      l.avvisi_chiave(chiave::elementi_linea(m, con_piano), chiave::generali(p.riga, m) > 0);
+    const chiave::Campo k(p.riga);
+    if (l.verifica()) l.avvisi_chiave(k.linea(con_piano), k.generali() > 0);
 
     try {
-      if (chiave::pendenza(m)) {
+      if (k.e(Voce::kPendenza)) {
         const std::int32_t pos = c.leggi_long();
         const std::int32_t g = c.leggi_long();
         if (!l.entro_percorso(pos, kMargineRecord)) {
@@ -186,24 +187,24 @@ Esito leggi_testo_linea(Lettura& l) {
         pendenza = g;
       }
 
-      if (chiave::curva(m) && con_piano) {
+      if (k.e(Voce::kCurva) && con_piano) {
         const std::int32_t s = c.leggi_long();
         const std::int32_t lunghezza = c.leggi_long();
         if (!l.entro_percorso(s, kMargineRecord)) {
           if (l.verifica()) continue;
           break;
         }
-        double k = curvatura_grado(grado_curva(m));
-        if (k == 0) {
+        double curvatura = curvatura_grado(grado_curva(k.m));
+        if (curvatura == 0) {
           if (l.prosegui(CodiceErrore::kCurvaNonValida)) continue;
           l.chiudi_ed_elimina();
           l.registra(CodiceErrore::kCurvaNonValida);
           return Esito::kFine;
         }
-        if (l.verifica()) l.avvisi_curva(m, s, lunghezza, metro);
-        if (contiene(m, "s")) k = -k;
+        if (l.verifica()) l.avvisi_curva(k.m, s, lunghezza, metro);
+        if (contiene(k.m, "s")) curvatura = -curvatura;
         if (!estendi_piano(p.tabella_linea, metro, s, 0) ||
-            !estendi_piano(p.tabella_linea, metro, somma(s, lunghezza), k)) {
+            !estendi_piano(p.tabella_linea, metro, somma(s, lunghezza), curvatura)) {
           if (l.prosegui(CodiceErrore::kCurvaNonValida)) continue;
           l.chiudi_ed_elimina();
           l.registra(CodiceErrore::kCurvaNonValida);
@@ -211,7 +212,7 @@ Esito leggi_testo_linea(Lettura& l) {
         }
       }
 
-      if (chiave::montagna(m)) {
+      if (k.e(Voce::kMontagna)) {
         const std::int32_t inizio = c.leggi_long();
         const std::int32_t fine = c.leggi_long();
         std::int32_t tipo = c.leggi_long();
@@ -230,7 +231,7 @@ Esito leggi_testo_linea(Lettura& l) {
         if (l.verifica()) l.avvisi_montagna(fine, tipo_scritto, tipo);
       }
 
-      if (chiave::indicatore_vmax(m)) {
+      if (k.e(Voce::kIndicatoreVmax)) {
         std::int32_t v[9];
         for (std::int32_t& x : v) x = c.leggi_long();
         if (!l.entro_percorso(v[0], kMargineRecord)) {
@@ -250,7 +251,7 @@ Esito leggi_testo_linea(Lettura& l) {
         l.record(cella_di(v[0]));
       }
 
-      if (chiave::cartello(m)) {
+      if (k.e(Voce::kCartello)) {
         const std::int32_t pos = c.leggi_long();
         p.riga = c.leggi_testo();
         if (!l.entro_percorso(pos, kMargineRecord)) {

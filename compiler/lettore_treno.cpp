@@ -4,6 +4,7 @@
 #include <string>
 
 #include "compiler/aritmetica.h"
+#include "compiler/catalogo/catalogo.h"
 #include "compiler/chiavi.h"
 #include "compiler/lettura.h"
 #include "compiler/memo.h"
@@ -13,6 +14,8 @@
 #include "model/numeri.h"
 
 namespace progetto1 {
+
+using catalogo::Voce;
 
 namespace {
 
@@ -173,16 +176,16 @@ void leggi_testo_treno(Lettura& l) {
 
   for (;;) {
     if (!l.prossima_chiave()) break;
-    const std::string m = minuscole(p.riga);
-    if (l.verifica()) l.avvisi_chiave(chiave::treno(m), false);
+    const chiave::Campo k(p.riga);
+    if (l.verifica()) l.avvisi_chiave(k.treno(), false);
     try {
       stazione& generali = p.stazioni[kSlotGenerali];
       stazione& treno = p.stazioni[kSlotTreno];
 
-      if (chiave::massa_frenata(m)) generali.valore1 = c.leggi_long();
-      if (chiave::vetture(m)) generali.valore3 = c.leggi_long();
+      if (k.e(Voce::kMassaFrenata)) generali.valore1 = c.leggi_long();
+      if (k.e(Voce::kVetture)) generali.valore3 = c.leggi_long();
 
-      if (chiave::velocita(m)) {
+      if (k.e(Voce::kVelocita)) {
         const std::int32_t pos = c.leggi_long();
         const std::int32_t v = c.leggi_long();
         if (!l.entro_percorso(pos, kMargineRecord)) {
@@ -203,7 +206,7 @@ void leggi_testo_treno(Lettura& l) {
         velocita = v;
       }
 
-      if (chiave::aderenza(m)) {
+      if (k.e(Voce::kAderenza)) {
         const std::int32_t pos = c.leggi_long();
         const std::int32_t a = c.leggi_long();
         if (!l.entro_percorso(pos, kMargineRecord)) {
@@ -220,16 +223,16 @@ void leggi_testo_treno(Lettura& l) {
         aderenza = a;
       }
 
-      if (chiave::orologio(m)) {
+      if (k.e(Voce::kOrologio)) {
         treno.intero3 = c.leggi_integer();
         treno.intero4 = c.leggi_integer();
         treno.intero5 = c.leggi_integer();
       }
-      if (chiave::sabbia(m)) treno.intero1 = c.leggi_integer();
+      if (k.e(Voce::kSabbia)) treno.intero1 = c.leggi_integer();
 
       // A code still in the register, also a position beyond the track found
       // in the line text, stops the reader after the next signal or slow-down.
-      if (chiave::segnale(m)) {
+      if (k.e(Voce::kSegnale)) {
         std::int32_t v[11];
         for (std::int32_t& x : v) x = c.leggi_long();
         if (!l.entro_percorso(v[0], kMargineRecord)) {
@@ -247,7 +250,7 @@ void leggi_testo_treno(Lettura& l) {
         l.record(cella_di(v[0]));
       }
 
-      if (chiave::rallentamento(m)) {
+      if (k.e(Voce::kRallentamento)) {
         std::int32_t v[6];
         for (std::int32_t& x : v) x = c.leggi_long();
         if (!l.entro_percorso(v[0], kMargineRecord)) {
@@ -269,7 +272,7 @@ void leggi_testo_treno(Lettura& l) {
         l.record(cella_di(v[0]));
       }
 
-      if (chiave::abbattimento(m)) {
+      if (k.e(Voce::kAbbattimento)) {
         const std::int32_t pos = c.leggi_long();
         const std::int32_t w = c.leggi_long();
         if (!l.entro_percorso(pos, kMargineRecord)) {
@@ -293,7 +296,7 @@ void leggi_testo_treno(Lettura& l) {
         l.record(a_long(in_celle(pos)));
       }
 
-      if (chiave::stazione(m) && !l.stazioni_chiuse) {
+      if (k.e(Voce::kStazione) && !l.stazioni_chiuse) {
         const Passo passo = leggi_stazione(l, numero);
         if (passo == Passo::kFine) return;
         if (passo == Passo::kEsci) break;
