@@ -8,14 +8,6 @@
 
 namespace progetto1 {
 
-namespace {
-
-// Values the simulator expects in slot 85 and cell 1 of every package.
-constexpr std::int16_t kValoreSlotLinea = 610;
-constexpr std::int16_t kValoreCella1 = 5121;  // 0x1401
-
-}  // namespace
-
 void memorizza_percorso(Pacchetto& p, std::int32_t j, Archivio& archivio, Avvisi& avvisi,
                         Traccia* traccia, Osservatore* osservatore) {
   p.con_tabella = j;

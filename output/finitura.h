@@ -12,6 +12,11 @@
 
 namespace progetto1 {
 
+// Values the simulator expects in slot 85 (intero1) and cell 1 (dato1) of
+// every package.
+inline constexpr std::int16_t kValoreSlotLinea = 610;
+inline constexpr std::int16_t kValoreCella1 = 5121;  // 0x1401
+
 class Osservatore;
 
 // j non-zero: the line plan is also built and written (the package passes 1).

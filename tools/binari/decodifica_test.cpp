@@ -253,9 +253,13 @@ TEST(Scarico, RigaDiUnaCellaConIlGenerePerNome) {
             "  cella  inizio_m  genere                dato1   dato2   dato3   dato4  tempo  "
             "avvicinamento  montagna  vel_limite  pendenza  aderenza\n"
             "      0       -50  nessuno                    0       0       0       0      0  "
-            "            0         0           0         0         0\n"
+            "            0         0           0         0         0  | vel_limite 0 (0 km/h), "
+            "pendenza 0 (-100 ‰), aderenza 0 (come nel testo)\n"
             "      1         0  indicatore_vmax         1800    2200    2200       0      0  "
-            "            0         0          12       100        70\n");
+            "            0         0          12       100        70  | dato1 1800 (vas 90 km/h, "
+            "vad 0 km/h), dato2 2200 (vbs 110 km/h, vbd 0 km/h), dato3 2200 (vcs 110 km/h, vcd 0 "
+            "km/h), dato4 0 (strisces 0, strisced 0), vel_limite 12 (60 km/h), pendenza 100 (0 ‰), "
+            "aderenza 70 (come nel testo)\n");
 }
 
 TEST(Scarico, RigaDiUnoSlotConIlTestoLeggibile) {
@@ -271,7 +275,9 @@ TEST(Scarico, RigaDiUnoSlotConIlTestoLeggibile) {
   EXPECT_EQ(tutte[3],
             "   1  stazione          4       -450        450          0          1        4  "
             "      1        2        1        1       0       1       0       0       10200  "
-            "\"Alf\xC3\xA0\"");
+            "\"Alf\xC3\xA0\"  | codice 4 (categoria 4: zona da P - L/2 a P + L/2, fermata e marche "
+            "di avvicinamento), valore1 -450 (inizio della zona -450 m), valore2 450 (fine della "
+            "zona 450 m), valore3 0 (posizione 0 m), valore4 10200 (orario 2:50:00)");
   EXPECT_EQ(uso_slot(0, f.stazioni[0]), "riservato");
   EXPECT_EQ(uso_slot(2, f.stazioni[2]), "libero");
   stazione cartello;
@@ -285,7 +291,9 @@ TEST(Scarico, JsonDiUnaCella) {
   EXPECT_EQ(json_elemento(f, 1).dump(),
             R"({"cella":1,"inizio_m":0,"genere":1,"nome_genere":"segnale","dato1":0,"dato2":0,)"
             R"("dato3":0,"dato4":3,"tempo":0,"avvicinamento":0,"montagna":0,"vel_limite":0,)"
-            R"("pendenza":0,"aderenza":0})");
+            R"("pendenza":0,"aderenza":0,"significato":{"dato1":"s1 0, d1 0","dato2":"s2 0, d2 0",)"
+            R"("dato3":"s3 0, d3 0","dato4":"rapp 0, sx 1, dx 0","tempo":"nessuno, o sx diverso )"
+            R"(da 2","vel_limite":"0 km/h","pendenza":"-100 ‰","aderenza":"come nel testo"}})");
 }
 
 TEST(Scarico, JsonDelPianoConValoriVuoti) {

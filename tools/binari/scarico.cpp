@@ -6,6 +6,7 @@
 #include "model/costanti.h"
 #include "model/cp1252.h"
 #include "model/tracciati.h"
+#include "tools/binari/significato.h"
 #include "tools/pacchetti/impacchetta.h"
 
 namespace progetto1::strumento {
@@ -82,6 +83,17 @@ void membri_json(nlohmann::ordered_json& j, const Record& r, const Campi& campi)
   });
 }
 
+// What the stored values mean, after the row's columns.
+std::string significati(const std::vector<Significato>& s) {
+  return s.empty() ? "" : "  | " + testo_significati(s);
+}
+
+nlohmann::ordered_json json_significati(const std::vector<Significato>& s) {
+  nlohmann::ordered_json j = nlohmann::ordered_json::object();
+  for (const Significato& x : s) j[x.campo] = x.spiegazione;
+  return j;
+}
+
 void scrivi_piano(std::ostream& out, const FileDecodificato& f) {
   const std::size_t n = f.piano.x.size();
   out << "# " << f.nome << ": piano della linea, " << n << " punti (0-" << n - 1
@@ -102,7 +114,8 @@ void scrivi_stazioni(std::ostream& out, const FileDecodificato& f) {
   for (std::size_t i = 0; i < f.stazioni.size(); ++i) {
     const stazione& s = f.stazioni[i];
     out << riga("%4zu  %-11s", i, uso_slot(static_cast<long>(i), s).c_str())
-        << colonne(s, kCampiStazione) << "  \"" << da_cp1252(s.testo) << "\"\n";
+        << colonne(s, kCampiStazione) << "  \"" << da_cp1252(s.testo) << "\""
+        << significati(significato_slot(static_cast<long>(i), s)) << "\n";
   }
 }
 
@@ -112,7 +125,8 @@ void scrivi_celle(std::ostream& out, const FileDecodificato& f) {
   out << riga("%7s  %8s", "cella", "inizio_m") << intestazioni(kCampiCella) << "\n";
   for (std::size_t i = 0; i < f.celle.size(); ++i) {
     out << riga("%7zu  %8ld", i, inizio_cella(static_cast<long>(i)))
-        << colonne(f.celle[i], kCampiCella) << "\n";
+        << colonne(f.celle[i], kCampiCella)
+        << significati(significato_cella(static_cast<long>(i), f.celle[i])) << "\n";
   }
 }
 
@@ -221,11 +235,13 @@ nlohmann::ordered_json json_elemento(const FileDecodificato& f, std::size_t i) {
       const stazione& s = f.stazioni[i];
       nlohmann::ordered_json j = {{"slot", i}, {"uso", uso_slot(static_cast<long>(i), s)}};
       membri_json(j, s, kCampiStazione);
+      j["significato"] = json_significati(significato_slot(static_cast<long>(i), s));
       return j;
     }
     case TipoFile::kCelle: {
       nlohmann::ordered_json j = {{"cella", i}, {"inizio_m", inizio_cella(static_cast<long>(i))}};
       membri_json(j, f.celle[i], kCampiCella);
+      j["significato"] = json_significati(significato_cella(static_cast<long>(i), f.celle[i]));
       return j;
     }
     case TipoFile::kPacchetto: {

@@ -324,14 +324,19 @@ TEST_F(Strumento, DumpDiUnaCellaEDiUnoSlotNoti) {
   // The signal at 2500 m (sx 1, s1 4, s2 1): cell 51, 100 km/h, gradient 5, adhesion 70.
   EXPECT_EQ(r[2 + 51],
             "     51      2500  segnale                   40      10       0       3      0  "
-            "            0         0          20       105        70");
+            "            0         0          20       105        70  | dato1 40 (s1 4, d1 0), "
+            "dato2 10 (s2 1, d2 0), dato3 0 (s3 0, d3 0), dato4 3 (rapp 0, sx 1, dx 0), tempo 0 "
+            "(nessuno, o sx diverso da 2), vel_limite 20 (100 km/h), pendenza 105 (5 ‰), aderenza "
+            "70 (come nel testo)");
   // Cell 1 carries the package value 5121 and the check code.
   EXPECT_EQ(r[2 + 1].substr(0, 47), "      1         0  nessuno                 5121");
   // The first station: zone 850 to 1150 m, time 8:00:00.
   EXPECT_EQ(r[2 + 241 + 1 + 2 + 1],
             "   1  stazione          4        850       1150       1000          1        0  "
             "      0        0        0        0       0       0       0       0       28800  "
-            "\"Alfa\"");
+            "\"Alfa\"  | codice 4 (categoria 4: zona da P - L/2 a P + L/2, fermata e marche di "
+            "avvicinamento), valore1 850 (inizio della zona 850 m), valore2 1150 (fine della zona "
+            "1150 m), valore3 1000 (posizione 1000 m), valore4 28800 (orario 8:00:00)");
   EXPECT_EQ(r[2 + 241 + 1 + 2 + 85].substr(0, 17), "  85  linea      ");
 }
 
@@ -353,6 +358,69 @@ TEST_F(Strumento, DumpJson) {
   EXPECT_EQ(j["files"][2]["punti"].size(), 12001u);
   EXPECT_EQ(j["files"][2]["punti"][1]["y"], 1);
   EXPECT_EQ(j["files"][2]["punti"][12000]["x"], nullptr);
+}
+
+// The values dump decodes on the embedded scenario are those its texts give.
+TEST_F(CartellaCompilazione, DumpJsonDecodificaIValoriDeiTestiIncorporati) {
+  ASSERT_EQ(esegui({"texts", "--out", cartella_.string()}).stato, 0);
+  const fs::path linea = cartella_ / "Corsanta_linea.txt";
+  const fs::path treno = cartella_ / "Corsanta_7402-.txt";
+  ASSERT_EQ(esegui({"compile", "--line", linea.string(), "--train", treno.string(), "--name",
+                    "Corsanta", "--number", "7402", "--out", uscita_.string()})
+                .stato,
+            0);
+  const Esito e = esegui({"dump", "--json", (uscita_ / "Corsanta_7402.dat").string(),
+                          (uscita_ / "Corsanta_7402.sim").string()});
+  ASSERT_EQ(e.stato, 0) << e.err;
+  const nlohmann::json j = nlohmann::json::parse(e.out);
+  const nlohmann::json& celle = j["files"][0]["celle"];
+  const nlohmann::json& slot = j["files"][1]["slot"];
+
+  // The records of a text by keyword, each as its comma-separated fields.
+  auto record = [](const fs::path& testo, const std::string& chiave) {
+    std::vector<std::vector<std::string>> r;
+    for (const std::string& riga : righe(leggi(testo))) {
+      std::vector<std::string> campi;
+      std::istringstream in(riga);
+      for (std::string c; std::getline(in, c, ',');) {
+        const auto a = c.find_first_not_of(' ');
+        const auto b = c.find_last_not_of(" \r");
+        campi.push_back(a == std::string::npos ? "" : c.substr(a, b - a + 1));
+      }
+      if (!campi.empty() && campi[0] == chiave) r.push_back(campi);
+    }
+    return r;
+  };
+  auto cella = [&](const std::string& posizione) -> const nlohmann::json& {
+    return celle[std::stoi(posizione) / 50 + 1]["significato"];
+  };
+
+  const auto velocita = record(treno, "velocita");
+  ASSERT_EQ(velocita.size(), 13u);
+  for (const auto& v : velocita) EXPECT_EQ(cella(v[1])["vel_limite"], v[2] + " km/h") << v[1];
+  const auto pendenze = record(linea, "pendenza");
+  ASSERT_EQ(pendenze.size(), 31u);
+  for (const auto& p : pendenze) EXPECT_EQ(cella(p[1])["pendenza"], p[2] + " ‰") << p[1];
+  const auto segnali = record(treno, "segnale");
+  ASSERT_EQ(segnali.size(), 40u);
+  for (const auto& s : segnali) {
+    // posizione, sx, s1, s2, s3, rapp, dx, d1, d2, d3, tempo
+    EXPECT_EQ(cella(s[1])["dato1"], "s1 " + s[3] + ", d1 " + s[8]) << s[1];
+    EXPECT_EQ(cella(s[1])["dato3"], "s3 " + s[5] + ", d3 " + s[10]) << s[1];
+    EXPECT_EQ(cella(s[1])["dato4"], "rapp " + s[6] + ", sx " + s[2] + ", dx " + s[7]) << s[1];
+  }
+  const auto stazioni = record(treno, "stazione");
+  ASSERT_EQ(stazioni.size(), 22u);
+  for (std::size_t i = 0; i < stazioni.size(); ++i) {
+    const auto& s = stazioni[i];
+    const nlohmann::json& d = slot[i + 1]["significato"];
+    EXPECT_EQ(d["valore3"], "posizione " + s[1] + " m");
+    EXPECT_TRUE(d["codice"].get<std::string>().starts_with("categoria " + s[2] + ":"));
+    char orario[16];
+    std::snprintf(orario, sizeof orario, "orario %d:%02d:%02d", std::stoi(s[14]), std::stoi(s[15]),
+                  std::stoi(s[16]));
+    EXPECT_EQ(d["valore4"], s[14] == "0" && s[15] == "0" ? "senza orario" : orario) << s[17];
+  }
 }
 
 // ---- map -------------------------------------------------------------------------
