@@ -175,7 +175,7 @@ Esito leggi_testo_linea(Lettura& l) {
         if (l.verifica()) {
           l.avviso_ordine(ultima_pendenza, pos);
           const std::int32_t byte = somma(g, kScostamentoPendenza);
-          if (basso8(byte) != byte) l.avviso(Avviso::kPendenzaTroncata, 2);
+          if (basso8(byte) != byte) l.avviso(Avviso::kPendenzaTroncata, 2, std::to_string(g));
         }
         // Each cell carries the gradient that starts at or before it.
         const std::int32_t n = a_long(in_celle(pos));

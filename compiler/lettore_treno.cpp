@@ -84,7 +84,10 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
     l.avvisi_testo(s.testo, 17, kNomeStazione);
     // A time of 0 is a station without a time (the train passes it).
     if (s.valore4 != 0) {
-      if (s.valore4 < l.ultimo_orario) l.avviso(Avviso::kOrarioIndietro, 14);
+      if (s.valore4 < l.ultimo_orario) {
+        l.avviso(Avviso::kOrarioIndietro, 14,
+                 std::to_string(s.valore4) + " " + std::to_string(l.ultimo_orario));
+      }
       l.ultimo_orario = s.valore4;
     }
   }

@@ -30,8 +30,8 @@ enum class Avviso {
   kTestoLungo,              // a text longer than the documents' columns
   kCarattereNonCp1252,      // bytes that are no Windows-1252 character, or UTF-8
   kRallentamentoSenzaFine,  // a slow-down whose end falls in its start cell
-  kOrarioIndietro,          // a station time before the previous station's
-  kPendenzaTroncata,        // a gradient that its byte cannot hold
+  kOrarioIndietro,          // a station time before the previous station's: "time previous"
+  kPendenzaTroncata,        // a gradient that its byte cannot hold: the gradient
   kMarcaSostituita,         // a sign or signal placed on a mountain marker
   kTempoAlzato,             // a signal time raised to kTempoSegnaleMinimo
   kMontagnaUnita,           // a mountain stretch turned into the joined kind by the one before

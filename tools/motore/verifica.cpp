@@ -8,7 +8,9 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "compiler/aritmetica.h"
 #include "compiler/campi.h"
+#include "compiler/catalogo/catalogo.h"
 #include "compiler/memorizza_dati.h"
 #include "compiler/osservatore.h"
 #include "model/archivio_memoria.h"
@@ -19,7 +21,7 @@
 #include "model/numeri.h"
 #include "model/pacchetto.h"
 #include "output/finitura.h"
-#include "scenario/scrittori/testi.h"
+#include "tools/binari/significato.h"
 #include "tools/motore/compilazione.h"
 #include "tools/motore/diagnosi.h"
 
@@ -132,28 +134,30 @@ std::string dettaglio_avviso(Avviso a, const std::string& d) {
       return "tipo " + d;
     case Avviso::kValoreTroncato:
       return d;
+    case Avviso::kOrarioIndietro: {
+      const std::int32_t questo = std::stoi(d);
+      const std::int32_t prima = std::stoi(d.substr(d.find(' ') + 1));
+      return orario(questo) + ", la stazione precedente " + orario(prima);
+    }
+    case Avviso::kPendenzaTroncata: {
+      const std::int32_t g = std::stoi(d);
+      const std::uint8_t byte = basso8(somma(g, kScostamentoPendenza));
+      return d + " ‰: le celle registrano " + std::to_string(byte) + ", cioè " +
+             pendenza_cella(byte);
+    }
     default:
       return "";
   }
 }
 
-// The nearest keyword of the embedded texts, by edit distance, ignoring case.
-std::string suggerimento(const std::string& campo) {
-  static const std::vector<std::string> parole = [] {
-    Pacchetto p;
-    p.nome_linea = kNomeLinea;
-    p.numero_treno = kNumeroTreno;
-    std::vector<std::string> v;
-    for (const auto& righe : {righe_linea(p), righe_treno(p)}) {
-      for (const std::string& r : righe) {
-        std::string prima = r.substr(0, r.find(','));
-        while (!prima.empty() && prima.back() == ' ') prima.pop_back();
-        if (prima.empty() || prima[0] == '[' || prima[0] == '-') continue;
-        if (std::find(v.begin(), v.end(), prima) == v.end()) v.push_back(prima);
-      }
-    }
-    return v;
-  }();
+// The nearest keyword of the text being read, by edit distance, ignoring
+// case; never the word itself.
+std::string suggerimento(const std::string& campo, Luogo::Testo testo) {
+  std::vector<std::string> parole;
+  for (const catalogo::Record& r : catalogo::records()) {
+    const bool linea = r.testo == catalogo::Testo::kLinea;
+    if (linea == (testo == Luogo::Testo::kLinea)) parole.emplace_back(r.chiave);
+  }
   const std::string m = minuscole(campo);
   std::string migliore;
   std::size_t distanza_migliore = std::max<std::size_t>(2, m.size() / 3) + 1;
@@ -170,7 +174,7 @@ std::string suggerimento(const std::string& campo) {
         diagonale = sopra;
       }
     }
-    if (riga[parola.size()] < distanza_migliore) {
+    if (riga[parola.size()] < distanza_migliore && minuscole(parola) != m) {
       distanza_migliore = riga[parola.size()];
       migliore = parola;
     }
@@ -301,7 +305,7 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
   std::map<std::pair<Luogo::Testo, long>, std::int32_t> prima_cella;
   for (const auto& [c, l] : r.celle) prima_cella.try_emplace({l.testo, l.riga}, c);
   EsitoVerifica esito;
-  std::map<std::string, std::string> suggerimenti;
+  std::map<std::pair<std::string, Luogo::Testo>, std::string> suggerimenti;
   for (const Evento& ev : r.eventi) {
     Luogo luogo = ev.luogo;
     if (ev.codice && luogo.testo == Luogo::Testo::kNessuno) {
@@ -335,8 +339,8 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
       std::string dettaglio = dettaglio_avviso(ev.avviso, ev.dettaglio);
       if (ev.avviso == Avviso::kChiaveSconosciuta) {
         // A long text may repeat one wrong word many times.
-        auto [voce, nuova] = suggerimenti.try_emplace(ev.dettaglio);
-        if (nuova) voce->second = suggerimento(ev.dettaglio);
+        auto [voce, nuova] = suggerimenti.try_emplace({ev.dettaglio, luogo.testo});
+        if (nuova) voce->second = suggerimento(ev.dettaglio, luogo.testo);
         const std::string& s = voce->second;
         dettaglio = "\"" + da_cp1252(ev.dettaglio) + "\"";
         if (!s.empty()) dettaglio += "; forse \"" + s + "\"?";

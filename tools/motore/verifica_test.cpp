@@ -428,6 +428,31 @@ TEST(Verifica, MoltiGuastiInUnaSolaCorsa) {
   EXPECT_EQ(e.avvisi(), 2);
 }
 
+// Values in messages decoded as the cells hold them; suggestions only from
+// the keywords of the text being read, never the word itself.
+TEST(Verifica, MessaggiConIValoriDecodificatiESuggerimentiDelTesto) {
+  const EsitoVerifica e =
+      verifica_di({{},
+                   {"pendenza,  0,  200", "velocita,  0,  100", "Pendenzza,  0,  0"},
+                   {stazione(1000, 27, 300, 8), stazione(5000, 27, 300, 7), "segnal,  2500, 1"}});
+  std::vector<std::string> messaggi;
+  for (const Diagnostica& d : e.diagnostiche) messaggi.push_back(d.id + ": " + d.messaggio);
+  const std::vector<std::string> attesi = {
+      "pendenza-troncata: pendenza fuori da -100 ... 155: il pacchetto ne tiene gli 8 bit bassi "
+      "(200 ‰: le celle registrano 44, cioè -56 ‰)",
+      // A keyword of the train text in the line text gets no suggestion.
+      "chiave-sconosciuta: campo che nessuna parola chiave riconosce: il pacchetto lo salta "
+      "(\"velocita\")",
+      "chiave-sconosciuta: campo che nessuna parola chiave riconosce: il pacchetto lo salta "
+      "(\"Pendenzza\"; forse \"pendenza\"?)",
+      "orario-indietro: orario della stazione prima di quello dell'ultima stazione precedente "
+      "con un orario (7:00:00, la stazione precedente 8:00:00)",
+      "chiave-sconosciuta: campo che nessuna parola chiave riconosce: il pacchetto lo salta "
+      "(\"segnal\"; forse \"segnale\"?)",
+  };
+  EXPECT_EQ(messaggi, attesi);
+}
+
 // The package's path through the same readers: the first fault only.
 TEST(Verifica, LaCompilazioneSiFermaAlPrimoGuasto) {
   Righe linea = progetto1::prova::piu(progetto1::prova::generale(10000),
