@@ -286,6 +286,34 @@ TEST_F(Strumento, TestiComeLiScriveIlPacchettoSenzaCancellareNulla) {
   EXPECT_EQ(e.out, elenco);
 }
 
+// An author's edited text is never replaced without --force: the run names it,
+// writes none of the five and ends with status 2. Texts equal to what it would
+// write are no obstacle.
+TEST_F(Strumento, TestiModificatiNonSostituitiSenzaForce) {
+  ASSERT_EQ(esegui({"texts", "--out", uscita_.string()}).stato, 0);
+  ASSERT_EQ(esegui({"texts", "--out", uscita_.string()}).stato, 0);
+  const fs::path linea = uscita_ / "Corsanta_linea.txt";
+  const fs::path note = uscita_ / "Corsanta_7402_note.txt";
+  scrivi(linea, "[generale]\r\nlunghezza percorso,  5000\r\n");
+  fs::remove(note);
+  const auto prima = contenuto(uscita_);
+  const Esito e = esegui({"texts", "--out", uscita_.string()});
+  EXPECT_EQ(e.stato, 2);
+  EXPECT_EQ(e.out, "");
+  EXPECT_EQ(e.err,
+            "scenario: non sostituisco testi che esistono già con un contenuto diverso (forse li "
+            "hai modificati); non ho scritto nulla:\n  " +
+                linea.string() +
+                "\nScegli un'altra cartella con --out, oppure aggiungi --force per sostituirli.\n");
+  EXPECT_EQ(contenuto(uscita_), prima);
+
+  const Esito f = esegui({"texts", "--out", uscita_.string(), "--force"});
+  EXPECT_EQ(f.stato, 0) << f.err;
+  for (const FileUscita& t : testi_pacchetto()) {
+    EXPECT_TRUE(leggi(uscita_ / t.first) == t.second) << t.first;
+  }
+}
+
 // Under another line's and train's names, ready for package; names that
 // package would refuse are refused here too.
 TEST_F(Strumento, TestiConIlNomeDiUnAltroScenario) {

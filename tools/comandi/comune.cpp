@@ -63,6 +63,24 @@ bool file_di_uscita(const std::string& uscita, fs::path& destinazione, fs::path&
   return cartella_utilizzabile(cartella, err);
 }
 
+bool testi_intatti(const fs::path& cartella, const std::vector<FileUscita>& file, bool forza,
+                   SistemaFile& sistema, std::ostream& err) {
+  if (forza) return true;
+  std::vector<fs::path> diversi;
+  for (const FileUscita& f : file) {
+    const fs::path p = cartella / percorso(f.first);
+    if (!sistema.esiste(p)) continue;
+    std::string attuale;
+    if (sistema.leggi(p, attuale) || attuale != f.second) diversi.push_back(p);
+  }
+  if (diversi.empty()) return true;
+  err << "scenario: non sostituisco testi che esistono già con un contenuto diverso (forse li "
+         "hai modificati); non ho scritto nulla:\n";
+  for (const fs::path& p : diversi) err << "  " << testo(p) << "\n";
+  err << "Scegli un'altra cartella con --out, oppure aggiungi --force per sostituirli.\n";
+  return false;
+}
+
 bool scrivi_o_avvisa(const fs::path& cartella, const std::vector<FileUscita>& file,
                      const std::vector<fs::path>& intoccabili, SistemaFile& sistema,
                      std::ostream& err) {

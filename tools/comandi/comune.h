@@ -41,6 +41,12 @@ bool estensione_di_uscita(const std::string& uscita, const std::string& estensio
 bool file_di_uscita(const std::string& uscita, std::filesystem::path& destinazione,
                     std::filesystem::path& cartella, std::ostream& err);
 
+// Texts an author may have edited: without forza, refuses (naming each one
+// and writing nothing) when a file of the folder would be replaced by a
+// different content.
+bool testi_intatti(const std::filesystem::path& cartella, const std::vector<FileUscita>& file,
+                   bool forza, SistemaFile& sistema, std::ostream& err);
+
 // Writes every file or none.
 bool scrivi_o_avvisa(const std::filesystem::path& cartella, const std::vector<FileUscita>& file,
                      const std::vector<std::filesystem::path>& intoccabili, SistemaFile& sistema,

@@ -37,8 +37,9 @@ Stato d'uscita:
   0  testi scritti; compilati danno gli stessi file
   1  testi scritti e verificati, ma la loro compilazione registra un codice
      d'errore (come compile)
-  2  uso sbagliato, un file che non si può leggere o scrivere, oppure un file
-     rovinato (nominato con il byte dove non torna)
+  2  uso sbagliato, un file che non si può leggere o scrivere, un file
+     rovinato (nominato con il byte dove non torna), oppure testi già nella
+     cartella e diversi, che senza --force non sostituisce
   3  nessun testo scritto: nessun testo dà questi file (nominati il punto o
      le prime differenze)
 
@@ -50,6 +51,7 @@ Con --json l'uscita standard contiene un solo oggetto JSON:
 struct OpzioniDecompile {
   std::string cartella, nome, numero, uscita;
   bool json = false;
+  bool forza = false;
 };
 
 int esegui(const OpzioniDecompile& o, const Ambiente& a) {
@@ -67,7 +69,8 @@ int esegui(const OpzioniDecompile& o, const Ambiente& a) {
   if (esito.riuscita) {
     file = con_nomi_disco(
         {{nome_testo_linea(p), esito.testo_linea}, {nome_testo_treno(p), esito.testo_treno}});
-    if (!scrivi_o_avvisa(uscita, file, {letti.piano, letti.stazioni, letti.celle}, a.sistema,
+    if (!testi_intatti(uscita, file, o.forza, a.sistema, a.err) ||
+        !scrivi_o_avvisa(uscita, file, {letti.piano, letti.stazioni, letti.celle}, a.sistema,
                          a.err)) {
       return kUscitaUso;
     }
@@ -107,6 +110,7 @@ Corpo prepara_decompile(CLI::App& c) {
   opzioni_scenario_compilato(c, o->cartella, o->nome, o->numero);
   opzione_uscita(c, o->uscita, "cartella dei testi (creata se manca)", "TESTI_DIR");
   opzione_json(c, o->json, "note e differenze come un oggetto JSON sull'uscita standard");
+  opzione_forza(c, o->forza);
   c.footer(kPiedeDecompile);
   return [o](const Ambiente& a) { return esegui(*o, a); };
 }

@@ -51,6 +51,12 @@ void opzione_uscita(CLI::App& comando, std::string& uscita, const std::string& d
   comando.add_option("--out", uscita, descrizione)->required()->type_name(tipo);
 }
 
+void opzione_forza(CLI::App& comando, bool& forza) {
+  comando.add_flag("--force", forza,
+                   "sostituisce anche i testi che nella cartella esistono già con un contenuto "
+                   "diverso");
+}
+
 void opzione_json(CLI::App& comando, bool& json, const std::string& descrizione) {
   comando.add_flag("--json", json, descrizione);
 }

@@ -29,6 +29,8 @@ void opzioni_scenario_compilato(CLI::App& comando, std::string& cartella, std::s
 void opzione_uscita(CLI::App& comando, std::string& uscita, const std::string& descrizione,
                     const std::string& tipo);
 
+// --force: an author's edited texts may be replaced.
+void opzione_forza(CLI::App& comando, bool& forza);
 void opzione_json(CLI::App& comando, bool& json, const std::string& descrizione);
 
 // --diagnostics gcc|msvc; forma() is the chosen form, or the tool's default.

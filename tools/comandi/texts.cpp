@@ -16,6 +16,7 @@ namespace {
 
 struct OpzioniTexts {
   std::string uscita, nome = kNomeLinea, numero = kNumeroTreno;
+  bool forza = false;
 };
 
 int esegui(const OpzioniTexts& o, const Ambiente& a) {
@@ -25,7 +26,10 @@ int esegui(const OpzioniTexts& o, const Ambiente& a) {
   if (!cartella_utilizzabile(uscita, a.err)) return kUscitaUso;
   const std::vector<FileUscita> file =
       con_nomi_disco(testi_pacchetto(p.nome_linea, p.numero_treno));
-  if (!scrivi_o_avvisa(uscita, file, {}, a.sistema, a.err)) return kUscitaUso;
+  if (!testi_intatti(uscita, file, o.forza, a.sistema, a.err) ||
+      !scrivi_o_avvisa(uscita, file, {}, a.sistema, a.err)) {
+    return kUscitaUso;
+  }
   for (const FileUscita& f : file) a.out << "scritto " << testo(uscita / percorso(f.first)) << "\n";
   return kUscitaPulita;
 }
@@ -36,6 +40,7 @@ Corpo prepara_texts(CLI::App& c) {
   auto o = std::make_shared<OpzioniTexts>();
   opzione_uscita(c, o->uscita, "cartella dei testi (creata se manca)", "DIR");
   opzioni_nomi(c, o->nome, o->numero, false, "nei nomi dei file, per package");
+  opzione_forza(c, o->forza);
   return [o](const Ambiente& a) { return esegui(*o, a); };
 }
 

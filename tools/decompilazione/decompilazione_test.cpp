@@ -664,6 +664,28 @@ TEST_F(Decompile, TestiScrittiCheCompilanoAgliStessiFile) {
   }
 }
 
+// Texts already in the folder and different (an author's edits) are named
+// and left alone; with --force they are replaced.
+TEST_F(Decompile, TestiModificatiNonSostituitiSenzaForce) {
+  compila_prova(prova::linea_prova(), prova::treno_prova());
+  ASSERT_EQ(decompile().stato, 0);
+  ASSERT_EQ(decompile().stato, 0);  // the same texts again: nothing to lose
+  const fs::path treno = testi_ / "Prova_11-.txt";
+  const std::string giusto = prova::leggi(treno);
+  prova::scrivi(treno, giusto + "segnale,  4500,  1, 4, 1, 0, 0, 0, 0, 0, 0, 0\r\n");
+  const auto prima = prova::contenuto(testi_);
+  const prova::Esito e = decompile();
+  EXPECT_EQ(e.stato, 2);
+  EXPECT_NE(e.err.find("non ho scritto nulla:\n  " + treno.string() + "\n"), std::string::npos)
+      << e.err;
+  EXPECT_EQ(e.out.find("scritto "), std::string::npos) << e.out;
+  EXPECT_EQ(prova::contenuto(testi_), prima);
+  std::vector<std::string> a = {"decompile", "--dir", uscita_.string(), "--name",        kNome,
+                                "--number",  kNumero, "--out",          testi_.string(), "--force"};
+  EXPECT_EQ(prova::esegui(a).stato, 0);
+  EXPECT_EQ(prova::leggi(treno), giusto);
+}
+
 TEST_F(Decompile, UnCodiceDErroreNeiTestiStato1) {
   // A chainage start off the 50 m grid records code 2; the files are written
   // all the same, and the texts that give them record it again.
