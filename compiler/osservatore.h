@@ -37,6 +37,9 @@ enum class Avviso {
   kMontagnaUnita,           // a mountain stretch turned into the joined kind by the one before
   kRegistroResiduo,         // the package would stop the train text here on a line code
   kValoreTroncato,          // a value that its 16-bit cell field cannot hold
+  // The check's own, never told by the readers: a line text given as the
+  // train text, or the reverse.
+  kTestoScambiato,
 };
 
 class Osservatore {

@@ -95,6 +95,9 @@ const std::vector<VoceAvviso>& tabella_avvisi() {
        "con il codice " + testo_codice(CodiceErrore::kOltreIlPercorso) +
            " del testo della linea ancora registrato il pacchetto fermerebbe qui la lettura del "
            "treno"},
+      {Avviso::kTestoScambiato, "testo-scambiato",
+       "il testo sembra l'altro dei due (quasi tutte le sue parole chiave sono dell'altro testo): "
+       "il pacchetto non vi trova quasi nulla"},
       {Avviso::kValoreTroncato, "valore-troncato",
        "valore che il suo campo di 16 bit non contiene: il pacchetto ne tiene i 16 bit bassi"},
   };
@@ -129,7 +132,7 @@ std::string dettaglio_avviso(Avviso a, const std::string& d) {
     case Avviso::kTestoLungo:
       return "più di " + d + " caratteri";
     case Avviso::kCarattereNonCp1252:
-      return "al carattere " + d;
+      return d;
     case Avviso::kMontagnaUnita:
       return "tipo " + d;
     case Avviso::kValoreTroncato:
@@ -180,6 +183,74 @@ std::string suggerimento(const std::string& campo, Luogo::Testo testo) {
     }
   }
   return migliore;
+}
+
+// A text with bytes above 127 that all form UTF-8 characters was saved in
+// UTF-8, not in the package's Windows-1252.
+bool salvato_in_utf8(std::string_view t) {
+  bool multibyte = false;
+  for (std::size_t i = 0; i < t.size();) {
+    const auto b = static_cast<unsigned char>(t[i]);
+    const std::size_t n = b < 0x80                 ? 1
+                          : b >= 0xC2 && b <= 0xDF ? 2
+                          : b >= 0xE0 && b <= 0xEF ? 3
+                          : b >= 0xF0 && b <= 0xF4 ? 4
+                                                   : 0;
+    if (n == 0 || i + n > t.size()) return false;
+    for (std::size_t k = 1; k < n; ++k) {
+      if ((static_cast<unsigned char>(t[i + k]) & 0xC0) != 0x80) return false;
+    }
+    multibyte = multibyte || n > 1;
+    i += n;
+  }
+  return multibyte;
+}
+
+// The column an editor shows for byte column c of a UTF-8 line: its
+// characters before it, plus one.
+long colonna_utf8(std::string_view riga, long c) {
+  long n = 1;
+  for (std::size_t i = 0; i + 1 < static_cast<std::size_t>(c) && i < riga.size(); ++i) {
+    if ((static_cast<unsigned char>(riga[i]) & 0xC0) != 0x80) ++n;
+  }
+  return n;
+}
+
+const char* const kComeSalvare =
+    "salvalo in Windows-1252: nel Blocco note \"Salva con nome\", codifica ANSI; in Notepad++ "
+    "Codifica > Converti in ANSI; in VS Code \"Salva con codifica\", Western (Windows 1252); in "
+    "Vim :set fileencoding=cp1252; oppure iconv -f UTF-8 -t WINDOWS-1252 testo.txt > nuovo.txt";
+
+// The first field of each line of a text: how many are keywords of the line
+// text's records, and how many of the train text's.
+std::pair<int, int> parole_chiave(std::string_view testo) {
+  int linea = 0;
+  int treno = 0;
+  for (std::size_t i = 0; i < testo.size();) {
+    std::size_t fine = testo.find_first_of("\r\n", i);
+    if (fine == std::string_view::npos) fine = testo.size();
+    const std::string_view riga = testo.substr(i, fine - i);
+    const std::string_view campo = riga.substr(0, riga.find(','));
+    if (campo.find('-') == std::string_view::npos) {
+      const std::string m = minuscole(campo);
+      const bool e_linea = catalogo::riconoscimenti_generali(campo, m) +
+                               catalogo::riconoscimenti_linea(campo, m, true) >
+                           0;
+      const bool e_treno = catalogo::riconoscimenti_treno(campo, m) > 0;
+      linea += e_linea && !e_treno;
+      treno += e_treno && !e_linea;
+    }
+    i = fine + 1;
+  }
+  return {linea, treno};
+}
+
+// A text given as one of the two that holds mostly the other's keywords.
+bool scambiato(std::string_view testo, bool dato_come_linea) {
+  const auto [linea, treno] = parole_chiave(testo);
+  const int proprie = dato_come_linea ? linea : treno;
+  const int altrui = dato_come_linea ? treno : linea;
+  return altrui >= 3 && altrui > 2 * proprie;
 }
 
 struct Evento {
@@ -304,6 +375,12 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
   };
   std::map<std::pair<Luogo::Testo, long>, std::int32_t> prima_cella;
   for (const auto& [c, l] : r.celle) prima_cella.try_emplace({l.testo, l.riga}, c);
+  // A text given in the other's place: its warnings, nearly every field,
+  // give way to one diagnostic that says so.
+  const bool linea_scambiata = scambiato(testo_linea, true);
+  const bool treno_scambiato = scambiato(testo_treno, false);
+  const bool utf8_linea = salvato_in_utf8(testo_linea);
+  const bool utf8_treno = salvato_in_utf8(testo_treno);
   EsitoVerifica esito;
   std::map<std::pair<std::string, Luogo::Testo>, std::string> suggerimenti;
   for (const Evento& ev : r.eventi) {
@@ -317,10 +394,25 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
     const bool linea = luogo.testo == Luogo::Testo::kLinea ||
                        (luogo.testo == Luogo::Testo::kNessuno &&
                         (origine == Origine::kLinea || origine == Origine::kFinitura));
+    if (!ev.codice && (linea ? linea_scambiata : treno_scambiato)) continue;
     d.file = linea ? file_linea : file_treno;
     d.riga = luogo.riga;
     d.colonna = luogo.colonna;
-    if (d.riga > 0) d.testo_riga = da_cp1252(riga_di(linea ? righe_linea_ : righe_treno_, d.riga));
+    // A bad character is shown where it stands in its field.
+    if (!ev.codice && ev.avviso == Avviso::kCarattereNonCp1252) {
+      d.colonna += std::stol(ev.dettaglio) - 1;
+    }
+    const std::string_view riga =
+        d.riga > 0 ? riga_di(linea ? righe_linea_ : righe_treno_, d.riga) : std::string_view();
+    const bool utf8 = linea ? utf8_linea : utf8_treno;
+    // Lines and columns as the author's editor shows them: a text saved in
+    // UTF-8 is shown as UTF-8, its columns counting characters.
+    if (utf8) {
+      d.testo_riga = std::string(riga);
+      if (d.colonna > 0) d.colonna = colonna_utf8(riga, d.colonna);
+    } else {
+      d.testo_riga = da_cp1252(riga);
+    }
     if (ev.codice) {
       d.gravita = Gravita::kErrore;
       d.id = id_errore(*ev.codice);
@@ -337,6 +429,10 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
       d.id = v.id;
       d.messaggio = v.descrizione;
       std::string dettaglio = dettaglio_avviso(ev.avviso, ev.dettaglio);
+      if (ev.avviso == Avviso::kCarattereNonCp1252) {
+        dettaglio = utf8 ? "il file è salvato in UTF-8; " + std::string(kComeSalvare)
+                         : "un byte che Windows-1252 non definisce";
+      }
       if (ev.avviso == Avviso::kChiaveSconosciuta) {
         // A long text may repeat one wrong word many times.
         auto [voce, nuova] = suggerimenti.try_emplace({ev.dettaglio, luogo.testo});
@@ -359,6 +455,7 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
     const bool linea = ev.luogo.testo == Luogo::Testo::kLinea ||
                        (ev.luogo.testo == Luogo::Testo::kNessuno &&
                         (!ev.codice || voce_errore(*ev.codice).origine != Origine::kTreno));
+    if (!ev.codice && (linea ? linea_scambiata : treno_scambiato)) continue;
     d.file = linea ? file_linea : file_treno;
     d.gravita = ev.codice ? Gravita::kErrore : Gravita::kAvviso;
     d.id = ev.codice ? id_errore(*ev.codice) : voce_avviso(ev.avviso).id;
@@ -367,6 +464,29 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
     d.messaggio = "altre " + std::to_string(o.quante) + " diagnostiche " + d.id +
                   " non mostrate (al massimo " + std::to_string(kMassimoPerRegola) +
                   " per regola), la prima alla riga " + std::to_string(ev.luogo.riga);
+    esito.diagnostiche.push_back(std::move(d));
+  }
+  if (linea_scambiata || treno_scambiato) {
+    Diagnostica d;
+    d.file = linea_scambiata ? file_linea : file_treno;
+    d.gravita = Gravita::kAvviso;
+    d.id = voce_avviso(Avviso::kTestoScambiato).id;
+    d.messaggio = voce_avviso(Avviso::kTestoScambiato).descrizione + " (";
+    if (linea_scambiata && treno_scambiato) {
+      d.messaggio +=
+          "il testo dato con --line è un testo del treno e quello dato con --train un "
+          "testo della linea: scambia --line e --train)";
+    } else if (linea_scambiata) {
+      d.messaggio +=
+          "il testo dato con --line è un testo del treno: con --line va il testo della "
+          "linea, " +
+          std::string(catalogo::nome_file(catalogo::Testo::kLinea)) + ")";
+    } else {
+      d.messaggio +=
+          "il testo dato con --train è un testo della linea: con --train va il testo "
+          "del treno, " +
+          std::string(catalogo::nome_file(catalogo::Testo::kTreno)) + ")";
+    }
     esito.diagnostiche.push_back(std::move(d));
   }
   // Line text first, then the train text, each in the order of its lines;

@@ -308,7 +308,14 @@ TEST(Verifica, UnGuastoPerRigaConIlSuoLuogo) {
        "carattere-non-cp1252",
        kL,
        11,
-       31,
+       36,  // the "à", in characters
+       1},
+      {"testo della linea dato come treno",
+       {{}, {}, {"pendenza,  0,  0", "pendenza,  100,  1", "curvad4,  100,  100"}},
+       "testo-scambiato",
+       kT,
+       0,
+       0,
        1},
       {"rallentamento in una cella",
        {{}, {}, {"rallentamento,   5000,    30,  20, 0,  0,  0"}},
@@ -451,6 +458,48 @@ TEST(Verifica, MessaggiConIValoriDecodificatiESuggerimentiDelTesto) {
       "(\"segnal\"; forse \"segnale\"?)",
   };
   EXPECT_EQ(messaggi, attesi);
+}
+
+// The two texts given each in the other's place: one diagnostic says so
+// instead of a warning for nearly every field; one text alone is named too.
+TEST(Verifica, TestiScambiatiDettiInUnSoloMessaggio) {
+  const std::vector<FileUscita> testi = testi_pacchetto();
+  struct {
+    const std::string& linea;
+    const std::string& treno;
+    const char* file;
+    const char* dettaglio;
+  } casi[] = {
+      {testi[1].second, testi[0].second, kL, "scambia --line e --train"},
+      {testi[1].second, testi[1].second, kL, "con --line va il testo della linea, NOME_linea.txt"},
+      {testi[0].second, testi[0].second, kT, "con --train va il testo del treno, NOME_NUMERO-.txt"},
+  };
+  for (const auto& c : casi) {
+    const EsitoVerifica e = verifica(c.linea, c.treno, kNomeLinea, kNumeroTreno, kL, kT);
+    ASSERT_EQ(e.avvisi(), 1) << testo_verifica(e);
+    const auto d = std::find_if(e.diagnostiche.begin(), e.diagnostiche.end(),
+                                [](const Diagnostica& x) { return x.gravita == Gravita::kAvviso; });
+    EXPECT_EQ(d->id, "testo-scambiato");
+    EXPECT_EQ(d->file, c.file);
+    EXPECT_NE(d->messaggio.find(c.dettaglio), std::string::npos) << d->messaggio;
+  }
+}
+
+// A text saved in UTF-8: the line shown as the editor shows it, the caret on
+// the character (columns counting characters), and how to save it.
+TEST(Verifica, TestoInUtf8ColonnaInCaratteriEComeSalvarlo) {
+  const EsitoVerifica e = verifica_di({{},
+                                       {},
+                                       {"stazione,    1000,  27,  300, 0,0,0, 0,0,0, "
+                                        "0,0,0, 0, 8,0,0, CITTÀ Ù"}});
+  ASSERT_EQ(e.diagnostiche.size(), 1u) << testo_verifica(e);
+  const Diagnostica& d = e.diagnostiche[0];
+  EXPECT_EQ(d.id, "carattere-non-cp1252");
+  EXPECT_EQ(d.testo_riga, "stazione,    1000,  27,  300, 0,0,0, 0,0,0, 0,0,0, 0, 8,0,0, CITTÀ Ù");
+  EXPECT_EQ(d.colonna, 66);  // the "À"
+  EXPECT_NE(d.messaggio.find("il file è salvato in UTF-8; salvalo in Windows-1252"),
+            std::string::npos);
+  EXPECT_NE(d.messaggio.find("iconv -f UTF-8 -t WINDOWS-1252"), std::string::npos);
 }
 
 // The package's path through the same readers: the first fault only.
