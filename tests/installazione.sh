@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
 # Installs the build into an empty temporary prefix, as `cmake --install`
-# does for a user, and checks that exactly the tool and its bases are
-# installed, the bases as built and where the installed tool looks for them
-# (tools/pacchetti/pacchetto_base.h), none in bin/, and that the installed tool runs.
-#   installazione.sh CMAKE BUILD BINDIR CARTELLA_BASI PROGETTO1 [PROGETTO1_EXE]
-# BINDIR and CARTELLA_BASI are relative to the prefix; PROGETTO1_EXE is the
-# Windows base of the build, where it was built.
+# does for a user, and checks that exactly the tool, its bases and the
+# author's manual are installed, the bases as built and where the installed
+# tool looks for them (tools/pacchetti/pacchetto_base.h), none in bin/, the
+# manual as it is in docs/, and that the installed tool runs.
+#   installazione.sh CMAKE BUILD BINDIR CARTELLA_BASI DOCDIR PROGETTO1 [PROGETTO1_EXE]
+# BINDIR, CARTELLA_BASI and DOCDIR are relative to the prefix; PROGETTO1_EXE
+# is the Windows base of the build, where it was built.
 set -euo pipefail
 cmake=$1
 build=$2
 bin=$3
 basi=$4
-progetto1=$5
-progetto1_exe=${6:-}
+doc=$5
+progetto1=$6
+progetto1_exe=${7:-}
+radice=$(cd "$(dirname "$0")/.." && pwd)
 
 lavoro=$(mktemp -d)
 trap 'rm -rf "$lavoro"' EXIT
@@ -24,8 +27,10 @@ fi
 
 attesi=("$bin/scenario" "$basi/Progetto1")
 if [ -n "$progetto1_exe" ]; then attesi+=("$basi/Progetto1.exe"); fi
+manuale=()
+for f in "$radice"/docs/*.md; do manuale+=("$doc/$(basename "$f")"); done
 installati=$(cd "$prefisso" && find . -type f -printf '%P\n' | sort)
-elenco=$(printf '%s\n' "${attesi[@]}" | sort)
+elenco=$(printf '%s\n' "${attesi[@]}" "${manuale[@]}" | sort)
 if [ "$installati" != "$elenco" ]; then
   echo "installati:"
   echo "$installati"
@@ -41,7 +46,8 @@ for programma in "${attesi[@]}"; do
 done
 cmp "$progetto1" "$prefisso/$basi/Progetto1"
 if [ -n "$progetto1_exe" ]; then cmp "$progetto1_exe" "$prefisso/$basi/Progetto1.exe"; fi
-echo "installati: ${attesi[*]}"
+for f in "${manuale[@]}"; do cmp "$radice/docs/$(basename "$f")" "$prefisso/$f"; done
+echo "installati: ${attesi[*]} ${manuale[*]}"
 
 scenario=$prefisso/$bin/scenario
 "$scenario" --help >"$lavoro/aiuto.txt"

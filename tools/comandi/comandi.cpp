@@ -17,6 +17,11 @@ const char* const kEsempio = R"(Esempio:
   scenario dump uscita/Corsanta_7402.sim
   scenario map --dir uscita --name Corsanta --number 7402 --out corsanta.svg
   scenario decompile --dir uscita --name Corsanta --number 7402 --out ritorno
+  scenario help stazione
+
+Record, sezioni, codici d'errore, avvisi, documenti e celle: scenario help
+[ARGOMENTO]. Il manuale degli autori: docs/manuale.md nei sorgenti, e nella
+cartella )" P1_CARTELLA_MANUALE R"( di un'installazione.
 )";
 
 const char* const kAiuto = "mostra questo aiuto ed esce";
@@ -79,7 +84,7 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
   CLI::App app(
       "scenario: lo strumento degli autori di scenari. Compila i testi della linea e del treno\n"
       "con lo stesso compilatore del pacchetto, esporta i testi dello scenario incorporato,\n"
-      "decodifica e disegna i file binari.",
+      "decodifica e disegna i file binari; help spiega i testi, i codici e gli avvisi.",
       "scenario");
   localizza(app);
   app.require_subcommand(1);

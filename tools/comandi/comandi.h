@@ -1,5 +1,5 @@
-// The `scenario` command line: compile, check, texts, dump, map, view, decompile
-// and package.
+// The `scenario` command line: compile, check, texts, dump, map, view, decompile,
+// package and help.
 #pragma once
 
 #include <ostream>

@@ -63,8 +63,8 @@ TEST_F(Strumento, ErroriDUsoStato2) {
   EXPECT_TRUE(contenuto(uscita_).empty());
 
   EXPECT_EQ(esegui({}).err,
-            "scenario: serve un sottocomando: compile, check, texts, dump, map, view, decompile o "
-            "package\n"
+            "scenario: serve un sottocomando: compile, check, texts, dump, map, view, decompile, "
+            "package o help\n"
             "Usa --help per l'aiuto.\n");
   EXPECT_EQ(esegui({"compile", "--line", linea_.string()}).err,
             "scenario: manca l'opzione obbligatoria --train\nUsa --help per l'aiuto.\n");
@@ -501,7 +501,7 @@ TEST_F(Strumento, OgniSottocomandoDellaTabella) {
     EXPECT_NE(e.out.find("Uso: scenario " + std::string(s.nome)), std::string::npos) << e.out;
     elenco += elenco.empty() ? s.nome : std::string(" ") + s.nome;
   }
-  EXPECT_EQ(elenco, "compile check texts dump map view decompile package");
+  EXPECT_EQ(elenco, "compile check texts dump map view decompile package help");
 }
 
 // ---- the compiled files read once for map, view and decompile -----------------------

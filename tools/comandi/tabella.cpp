@@ -30,6 +30,10 @@ const std::vector<Sottocomando>& sottocomandi() {
        "Scrive un pacchetto (Windows o Linux) che porta con sé i cinque testi di uno scenario:\n"
        "avviato, fa quello che fa Progetto1 con questo scenario",
        prepara_package},
+      {"help",
+       "Spiega un record, una sezione, i codici d'errore, gli avvisi, i documenti o le celle;\n"
+       "con --manuale scrive i file generati del manuale degli autori",
+       prepara_help},
   };
   return tabella;
 }

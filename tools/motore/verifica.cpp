@@ -109,8 +109,6 @@ const VoceAvviso& voce_avviso(Avviso a) {
   return *std::find_if(t.begin(), t.end(), [a](const VoceAvviso& v) { return v.avviso == a; });
 }
 
-std::string id_errore(CodiceErrore c) { return "E" + testo_codice(c); }
-
 // What the record says, after the rule's words.
 std::string dettaglio_avviso(Avviso a, const std::string& d) {
   switch (a) {
@@ -338,6 +336,10 @@ long EsitoVerifica::avvisi() const {
   }
   return n;
 }
+
+std::string id_errore(CodiceErrore c) { return "E" + testo_codice(c); }
+
+std::string id_avviso(Avviso a) { return voce_avviso(a).id; }
 
 const std::vector<Regola>& regole() {
   static const std::vector<Regola> r = [] {

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "compiler/osservatore.h"
+#include "model/codici_errore.h"
 #include "tools/motore/diagnosi.h"
 
 namespace progetto1::strumento {
@@ -51,6 +53,10 @@ struct Regola {
   std::string descrizione;
 };
 const std::vector<Regola>& regole();
+// The identifiers the rules go by: "E16" for a code, "fuori-griglia" for a
+// warning of the readers.
+std::string id_errore(CodiceErrore c);
+std::string id_avviso(Avviso a);
 
 std::string testo_verifica(const EsitoVerifica& e, FormaLuogo forma = FormaLuogo::kCompilatore);
 std::string json_verifica(const EsitoVerifica& e);
