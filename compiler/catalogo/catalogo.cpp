@@ -79,8 +79,9 @@ constexpr Campo kCampiCurva[] = {
 
 constexpr Campo kCampiPendenza[] = {
     {"posizione", "posizione da cui vale la pendenza", T::kLong, "m", 0, 1007000, 50,
-     "le celle da quella della posizione fino alla pendenza successiva (o alla fine della "
-     "linea) prendono questa pendenza."},
+     "la pendenza vale dalla cella posizione / 50 arrotondata (quella che finisce alla "
+     "posizione, una prima della cella della posizione) fino alla cella prima di quella della "
+     "pendenza successiva; l'ultima vale fino alla quartultima cella, le ultime tre restano 0."},
     {"pendenza", "pendenza, positiva in salita e negativa in discesa", T::kLong, "‰", -100, 155, 1,
      "file .dat, campo pendenza di ogni cella: pendenza + 100 in un byte (0 ‰ è 100, -9 ‰ è "
      "91). Fuori da -100 ... 155 il byte ne tiene solo gli 8 bit bassi."},
@@ -93,7 +94,8 @@ constexpr Campo kCampiMontagna[] = {
      "ultima cella del tratto: fine / 50 - 1 arrotondato."},
     {"tipo", "tipo del tratto; più 10 per volere le marche di montagna", T::kLong, "", 1, 20, 1,
      "file .dat, campo montagna di ogni cella del tratto (8 bit bassi). Un tipo oltre 10 vale "
-     "tipo - 10 e mette una marca di montagna (genere 11) in ogni quarta cella ancora vuota. Un "
+     "tipo - 10 e mette una marca di montagna (genere 11) nella 4a, 8a, 12a... cella del tratto, "
+     "contando dalla prima, dove la cella è ancora vuota. Un "
      "tratto che comincia al massimo 150 m dopo la fine del precedente diventa di tipo 3. Per il "
      "resto il pacchetto passa il tipo al simulatore senza usarlo."},
 };
@@ -153,16 +155,18 @@ constexpr Campo kCampiOrologio[] = {
 };
 constexpr Campo kCampiAderenza[] = {
     {"posizione", "posizione da cui vale l'aderenza", T::kLong, "m", 0, 1007000, 50,
-     "le celle da quella della posizione fino all'aderenza successiva (o alla fine della linea) "
-     "prendono questo valore."},
+     "l'aderenza vale dalla cella posizione / 50 arrotondata (quella che finisce alla "
+     "posizione) fino alla cella prima di quella dell'aderenza successiva; l'ultima vale fino "
+     "alla quartultima cella, le ultime tre restano 0."},
     {"aderenza", "valore di aderenza (il pacchetto non ne fissa l'unità)", T::kLong, "", 0, 255, 1,
      "file .dat, campo aderenza di ogni cella, in un byte (8 bit bassi). Il pacchetto lo passa "
      "al simulatore senza usarlo."},
 };
 constexpr Campo kCampiVelocita[] = {
     {"posizione", "posizione da cui vale la velocità massima", T::kLong, "m", 0, 1007000, 50,
-     "le celle da quella della posizione fino alla velocità successiva (o alla fine della "
-     "linea) prendono questa velocità."},
+     "la velocità vale dalla cella posizione / 50 arrotondata (quella che finisce alla "
+     "posizione) fino alla cella prima di quella della velocità successiva; l'ultima vale fino "
+     "alla quartultima cella, le ultime tre restano 0."},
     {"velocita", "velocità massima del treno", T::kLong, "km/h", 0, 1275, 5,
      "file .dat, campo vel_limite di ogni cella: velocità / 5 arrotondata, in un byte (110 km/h "
      "è 22). Oltre 1277 km/h la lettura si ferma (codice 25)."},
@@ -175,9 +179,10 @@ constexpr Campo kCampiStazione[] = {
     {"categoria", "categoria della stazione", T::kByte, "", 0, 255, 1,
      "file .sim, campo codice. Decide la zona e le marche: categorie 5 e 6, zona da P - L a "
      "P + 150; 7 e 8, da P - L a P + L; le altre, da P - L/2 a P + L/2 (P la posizione, L il "
-     "marciapiede). Sotto 25 la stazione ha una marca di fermata (genere 10) nella cella prima "
-     "della fine della zona e, tranne 5 e 6, quattro marche di avvicinamento (81-84) prima di "
-     "essa; da 25 in su nessuna marca."},
+     "marciapiede). Sotto 25 la stazione ha una marca di fermata (genere 10) nella cella "
+     "fine della zona / 50 - 1, cioè quella che finisce 50 m prima della fine della zona, e, "
+     "tranne 5 e 6, quattro marche di avvicinamento nelle quattro celle prima di essa (81 la più "
+     "vicina, 84 la più lontana); da 25 in su nessuna marca."},
     {"marciapiede", "lunghezza del marciapiede", T::kLong, "m", 100, 10000, 100,
      "serve solo a calcolare la zona della stazione; non è conservata. Non multipla di 100: "
      "codice 9."},
@@ -241,10 +246,10 @@ constexpr Campo kCampiSegnale[] = {
      "sx × 30 + dx × 10 + 1 ... 4."},
     {"sx", "valore sx del segnale", T::kLong, "", 0, 3, 1,
      "file .dat, dato4 = rapp × 10 + sx × 3 + dx; con sx 2 la cella conserva anche il tempo."},
-    {"s1", "valore s1 del segnale", T::kLong, "", 0, 3276, 1, "file .dat, dato1 = s1 × 10 + d1."},
-    {"s2", "valore s2 del segnale", T::kLong, "", 0, 3276, 1, "file .dat, dato2 = s2 × 10 + d2."},
-    {"s3", "valore s3 del segnale", T::kLong, "", 0, 3276, 1, "file .dat, dato3 = s3 × 10 + d3."},
-    {"rapp", "valore rapp del segnale", T::kLong, "", 0, 3276, 1, "file .dat, dato4 (vedi sx)."},
+    {"s1", "valore s1 del segnale", T::kLong, "", 0, 3275, 1, "file .dat, dato1 = s1 × 10 + d1."},
+    {"s2", "valore s2 del segnale", T::kLong, "", 0, 3275, 1, "file .dat, dato2 = s2 × 10 + d2."},
+    {"s3", "valore s3 del segnale", T::kLong, "", 0, 3275, 1, "file .dat, dato3 = s3 × 10 + d3."},
+    {"rapp", "valore rapp del segnale", T::kLong, "", 0, 3275, 1, "file .dat, dato4 (vedi sx)."},
     {"dx", "valore dx del segnale", T::kLong, "", 0, 2, 1, "file .dat, dato4 (vedi sx)."},
     {"d1", "valore d1 del segnale", T::kLong, "", 0, 9, 1, "file .dat, dato1 (vedi s1)."},
     {"d2", "valore d2 del segnale", T::kLong, "", 0, 9, 1, "file .dat, dato2 (vedi s2)."},
@@ -298,8 +303,8 @@ constexpr CodiceErrore kCodiciAbbattimento[] = {C::kAbbattimentoOccupato, C::kOl
 
 constexpr Avviso kAvvisiLunghezza[] = {A::kLunghezzaRipetuta, A::kFuoriSezione};
 constexpr Avviso kAvvisiGenerali[] = {A::kFuoriSezione};
-constexpr Avviso kAvvisiCurva[] = {A::kCurvaPiuCifre, A::kFuoriOrdine, A::kFuoriGriglia,
-                                   A::kOltreLaLinea, A::kFuoriSezione};
+constexpr Avviso kAvvisiCurva[] = {A::kCurvaPiuCifre, A::kFuoriOrdine, A::kOltreLaLinea,
+                                   A::kFuoriSezione};
 constexpr Avviso kAvvisiPendenza[] = {A::kFuoriOrdine, A::kPendenzaTroncata, A::kFuoriGriglia,
                                       A::kOltreLaLinea, A::kFuoriSezione};
 constexpr Avviso kAvvisiMontagna[] = {A::kMontagnaUnita, A::kFuoriGriglia, A::kOltreLaLinea,
@@ -308,7 +313,7 @@ constexpr Avviso kAvvisiIndicatore[] = {A::kVelocitaFuoriPasso, A::kMarcaSostitu
                                         A::kFuoriGriglia, A::kOltreLaLinea, A::kFuoriSezione};
 constexpr Avviso kAvvisiCartello[] = {A::kTestoLungo,   A::kCarattereNonCp1252, A::kMarcaSostituita,
                                       A::kFuoriGriglia, A::kOltreLaLinea,       A::kFuoriSezione};
-constexpr Avviso kAvvisiNessuno[] = {A::kValoreInPiu};
+constexpr std::span<const Avviso> kAvvisiNessuno;
 constexpr Avviso kAvvisiLungoLinea[] = {A::kFuoriOrdine, A::kFuoriGriglia, A::kOltreLaLinea};
 constexpr Avviso kAvvisiVelocita[] = {A::kFuoriOrdine, A::kVelocitaFuoriPasso, A::kFuoriGriglia,
                                       A::kOltreLaLinea};
@@ -331,8 +336,11 @@ constexpr std::string_view kProgressiva =
     "progressiva scritta. L'ordine delle tre nel testo è libero: il pacchetto mette per prima "
     "quella con l'inizio più avanti, poi tra le altre due quella con l'inizio maggiore (a parità "
     "uno, poi due, poi tre). Se due progressive hanno lo stesso inizio più avanti di tutte, tutte "
-    "e tre diventano 0. Se tutti gli inizi sono 0 conta la progressiva scritta. Una progressiva "
-    "che la linea non ha si scrive 0, 0, 0.";
+    "e tre diventano 0. Se tutti gli inizi sono 0 decide la progressiva scritta: prima la tre, "
+    "poi la due, poi la uno se la progressiva della tre è almeno 1; altrimenti prima la due, poi "
+    "la tre e la uno se la due è almeno 1; altrimenti prima la uno, poi la due e la tre se la uno "
+    "è almeno 1; altrimenti tutte e tre 0. Una progressiva che la linea non ha si scrive 0, 0, "
+    "0.";
 
 constexpr Record kRecord[] = {
     {Voce::kLunghezza, Testo::kLinea, "lunghezza percorso", "[generale]", true,
@@ -386,8 +394,8 @@ constexpr Record kRecord[] = {
      kCampiPendenza, "pendenza,  11200,   -1", kCodiciPosizione, kAvvisiPendenza},
     {Voce::kMontagna, Testo::kLinea, "montagna", "[montagne]", false, "montagna", "montagna", "",
      false, "",
-     "Un tratto di montagna, dalla cella di inizio a quella prima di fine. Il pacchetto ne tiene "
-     "al massimo 80.",
+     "Un tratto di montagna, dalla cella inizio / 50 alla cella fine / 50 - 1. Il pacchetto ne "
+     "tiene al massimo 80.",
      kCampiMontagna, "montagna,   91050,  93400,  11", kCodiciPosizione, kAvvisiMontagna},
     {Voce::kIndicatoreVmax, Testo::kLinea, "indicatori_vmax", "[cartelli]", false,
      "indicatori_vmax", "indicatori_v", "", false, "",
@@ -445,7 +453,9 @@ constexpr Record kRecord[] = {
      "",
      "Un segnale: il gruppo s (sx, s1, s2, s3), rapp, il gruppo d (dx, d1, d2, d3) e il tempo, "
      "impacchettati a coppie nella cella del segnale. Il pacchetto non dà altro significato a "
-     "questi valori: li passa al simulatore. Non c'è bisogno di un ordine.",
+     "questi valori: li passa al simulatore. Nel testo incorporato sx è 1 o 2, s1 da 2 a 5, s2 "
+     "da 0 a 6, s3 0 o 1, rapp sempre 0, dx e i valori d diversi da 0 solo su quattro segnali, "
+     "il tempo 120 su un segnale e 0 sugli altri. Non c'è bisogno di un ordine.",
      kCampiSegnale, "segnale,   34550,   2, 2, 3,  1, 0,    0,  0,0,0, 120", kCodiciSegnale,
      kAvvisiSegnale},
     {Voce::kAbbattimento, Testo::kTreno, "abbattimento", "[codici]", false, "abbattimento",
@@ -495,7 +505,8 @@ constexpr Sezione kSezioni[] = {
     {Testo::kTreno, "[segnali]", "I segnali.", kVociSegnali},
     {Testo::kTreno, "[codici]",
      "Il pacchetto scrive questa intestazione senza record: i punti codice li inserisce da sé "
-     "dopo la lettura. Un abbattimento scritto qui (o altrove) marca una cella a mano.",
+     "dopo la lettura. Un abbattimento, che marca una cella a mano, si può scrivere qui o in "
+     "qualunque punto dopo \"[generale]\".",
      kVociCodici},
     {Testo::kTreno, "[fine]", "L'ultima riga del testo.", {}},
 };
@@ -550,6 +561,16 @@ std::optional<Voce> cerca(std::string_view parola) {
     if (p == r.nome || p == r.chiave || p == r.parola1) return r.voce;
   }
   return std::nullopt;
+}
+
+std::vector<std::string> testo_di_esempio(Testo t) {
+  std::vector<std::string> righe;
+  for (const Sezione& s : kSezioni) {
+    if (s.testo != t) continue;
+    righe.emplace_back(s.intestazione);
+    for (Voce v : s.voci) righe.emplace_back(record(v).esempio);
+  }
+  return righe;
 }
 
 std::string_view nome_file(Testo t) {

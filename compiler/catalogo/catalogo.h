@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "compiler/osservatore.h"
 #include "model/codici_errore.h"
@@ -112,6 +114,10 @@ int riconoscimenti_treno(std::string_view scritto, std::string_view minuscolo);
 // The record whose name, keyword or recognition words are this word (any
 // case); none for a word the catalogue does not know.
 std::optional<Voce> cerca(std::string_view parola);
+
+// A complete text: every section's heading with its records' examples
+// under it, in the writers' order. The two compile without codes.
+std::vector<std::string> testo_di_esempio(Testo t);
 
 // The file names of the two texts, as a person reads them.
 std::string_view nome_file(Testo t);

@@ -85,17 +85,6 @@ TEST(Catalogo, CercaPerNomeChiaveOParola) {
   EXPECT_FALSE(cerca("treno").has_value());
 }
 
-// The two texts made of every record's example, under their sections.
-prova::Righe testo_esempi(Testo t) {
-  prova::Righe righe;
-  for (const Sezione& s : sezioni()) {
-    if (s.testo != t) continue;
-    righe.push_back(std::string(s.intestazione));
-    for (Voce v : s.voci) righe.push_back(std::string(record(v).esempio));
-  }
-  return righe;
-}
-
 std::string compilato(const prova::Righe& linea, const prova::Righe& treno,
                       std::int32_t* codice = nullptr) {
   prova::Esito e;
@@ -108,8 +97,8 @@ std::string compilato(const prova::Righe& linea, const prova::Righe& treno,
 // The readers know every entry: the examples compile cleanly, and taking
 // any one of them away changes what the package makes.
 TEST(Catalogo, OgniRecordCambiaCiòCheIlPacchettoFa) {
-  const prova::Righe linea = testo_esempi(Testo::kLinea);
-  const prova::Righe treno = testo_esempi(Testo::kTreno);
+  const prova::Righe linea = testo_di_esempio(Testo::kLinea);
+  const prova::Righe treno = testo_di_esempio(Testo::kTreno);
   std::int32_t codice = -1;
   const std::string tutto = compilato(linea, treno, &codice);
   EXPECT_EQ(codice, 0);

@@ -3,6 +3,7 @@
 #include "model/cp1252.h"
 #include "tools/aiuto/aiuto.h"
 #include "tools/aiuto/pagine.h"
+#include "tools/motore/somiglianza.h"
 
 namespace progetto1::strumento::aiuto {
 
@@ -43,28 +44,15 @@ std::vector<std::string> nomi_argomenti() {
   return nomi;
 }
 
-std::size_t distanza(std::string_view a, std::string_view b) {
-  std::vector<std::size_t> riga(b.size() + 1);
-  for (std::size_t j = 0; j <= b.size(); ++j) riga[j] = j;
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    std::size_t diagonale = riga[0];
-    riga[0] = i;
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      const std::size_t sopra = riga[j];
-      riga[j] = std::min({riga[j] + 1, riga[j - 1] + 1, diagonale + (a[i - 1] != b[j - 1])});
-      diagonale = sopra;
-    }
-  }
-  return riga[b.size()];
-}
-
 }  // namespace
 
 std::optional<Pagina> pagina_argomento(std::string_view argomento) {
   const std::string parola = minuscole(argomento);
+  // "[codici]" in brackets is the train text's section, "codici" the codes.
+  const bool intestazione = parola.starts_with('[');
   Pagina p;
   for (const Speciale& s : kSpeciali) {
-    if (parola == s.nome) {
+    if (!intestazione && parola == s.nome) {
       s.pagina(p, 1);
       return p;
     }

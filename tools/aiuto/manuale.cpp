@@ -20,6 +20,10 @@ std::string riferimento() {
     std::string titolo = testo_e_file(t);
     titolo[0] = static_cast<char>(titolo[0] - 'a' + 'A');
     p.titolo(2, titolo);
+    p.paragrafo("Un " + std::string(catalogo::nome_testo(t)) +
+                " completo, con l'esempio di ogni record sotto la sua intestazione (compilato, "
+                "non dà codici d'errore):");
+    p.codice(catalogo::testo_di_esempio(t));
     for (const catalogo::Sezione& s : catalogo::sezioni()) {
       if (s.testo != t) continue;
       pagina_sezione(p, s, 3);

@@ -93,6 +93,8 @@ TEST(Help, OgniTipoDiArgomento) {
        "  8 (E8): la posizione della stazione non è multipla di 50. Da: stazione.\n"
        "      Rimedio: scrivi una posizione multipla di 50.\n"},
       {{"help", "codici"}, "il pacchetto la scrive vuota"},
+      // In brackets, the train text's section rather than the codes.
+      {{"help", "[codici]"}, "\"[codici]\" nel testo del treno"},
       {{"help", "avvisi"}, "fuori-griglia: posizione non multipla di 50"},
       {{"help", "documenti"}, "Vel. Lim.: la velocità massima"},
       {{"help", "percorso"}, "posizione 75 m: cella 2"},

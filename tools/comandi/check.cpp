@@ -25,7 +25,8 @@ riga della lunghezza).
 
 Forme:
   text   FILE:RIGA:COLONNA: errore|avviso: messaggio [ID], poi la riga del
-         testo e un segno ^ sotto la colonna (sullo standard error)
+         testo e un segno ^ sotto la colonna, e alla fine quanti errori e
+         avvisi (sullo standard error)
   json   {"diagnostics": [{"file", "line", "column", "severity", "id",
          "code", "message"}], "summary": {"errors": N, "warnings": N}}
   sarif  SARIF 2.1.0, una regola per codice e per avviso
@@ -39,6 +40,15 @@ Stato d'uscita:
   1  almeno un errore (o un avviso, con --werror)
   2  uso sbagliato, oppure un file che non si può leggere
 )";
+
+// The last line of the text form, also when there is nothing to report.
+std::string riepilogo(const EsitoVerifica& e) {
+  const auto quanti = [](long n, const char* uno, const char* piu) {
+    return n == 0 ? std::string("nessun ") + uno : std::to_string(n) + " " + (n == 1 ? uno : piu);
+  };
+  return "scenario check: " + quanti(e.errori(), "errore", "errori") + ", " +
+         quanti(e.avvisi(), "avviso", "avvisi") + "\n";
+}
 
 struct OpzioniCheck {
   std::string linea, treno, nome = kNomeLinea, numero = kNumeroTreno, forma = "text";
@@ -58,7 +68,7 @@ int esegui(const OpzioniCheck& o, const Ambiente& a) {
   } else if (o.forma == "sarif") {
     a.out << sarif_verifica(esito);
   } else {
-    a.err << testo_verifica(esito, o.luogo.forma(a.luogo));
+    a.err << testo_verifica(esito, o.luogo.forma(a.luogo)) << riepilogo(esito);
   }
   if (esito.errori() > 0 || (o.werror && esito.avvisi() > 0)) return kUscitaCodice;
   return kUscitaPulita;

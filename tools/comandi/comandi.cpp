@@ -1,10 +1,15 @@
 #include "tools/comandi/comandi.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cctype>
+#include <optional>
+#include <string_view>
 
 #include "model/cp1252.h"
 #include "model/nomi_sicuri.h"
 #include "tools/comandi/sottocomandi.h"
+#include "tools/motore/somiglianza.h"
 
 namespace progetto1::strumento {
 
@@ -50,19 +55,102 @@ std::string elenco_sottocomandi() {
   return elenco;
 }
 
-// The command-line library reports in English; the common cases in Italian.
+std::string forse(const std::string& vicina) {
+  return vicina.empty() ? "" : "; forse \"" + vicina + "\"?";
+}
+
+// A subcommand or option that the command line does not know, told with the
+// nearest one it knows; empty when every word is known. The library would
+// report a missing option first, which hides the misspelled one.
+std::string parola_sconosciuta(const std::vector<std::pair<CLI::App*, Corpo>>& comandi, int argc,
+                               const char* const* argv) {
+  if (argc < 2 || std::string_view(argv[1]).starts_with('-')) return "";
+  const std::string nome = argv[1];
+  std::vector<std::string> nomi;
+  const CLI::App* comando = nullptr;
+  for (const auto& [c, corpo] : comandi) {
+    nomi.push_back(c->get_name());
+    if (c->get_name() == nome) comando = c;
+  }
+  if (comando == nullptr) {
+    return "sottocomando sconosciuto \"" + nome + "\"" + forse(piu_vicina(nome, nomi)) +
+           "\nI sottocomandi sono: " + elenco_sottocomandi() + ".";
+  }
+  std::vector<std::string> opzioni;
+  for (const CLI::Option* o : comando->get_options()) {
+    for (const std::string& n : o->get_lnames()) opzioni.push_back("--" + n);
+    for (const std::string& n : o->get_snames()) opzioni.push_back("-" + n);
+  }
+  for (int i = 2; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    if (a == "--") break;
+    // A value such as -5 is no option.
+    if (a.size() < 2 || a[0] != '-' || std::isdigit(static_cast<unsigned char>(a[1])) != 0) {
+      continue;
+    }
+    const std::string opzione(a.substr(0, a.find('=')));
+    if (std::find(opzioni.begin(), opzioni.end(), opzione) != opzioni.end()) continue;
+    return "opzione sconosciuta " + opzione + " per " + nome + forse(piu_vicina(opzione, opzioni));
+  }
+  return "";
+}
+
+// What follows "prefisso" in m, or empty when m does not begin so.
+std::optional<std::string> dopo(const std::string& m, std::string_view prefisso) {
+  if (!m.starts_with(prefisso)) return std::nullopt;
+  return m.substr(prefisso.size());
+}
+
+// The command-line library reports in English: its messages in Italian.
 std::string messaggio_uso(const CLI::ParseError& e) {
   const std::string m = e.what();
-  const std::string richiesto = " is required";
+  const std::size_t due_punti = m.find(": ");
+  const std::string nome = m.substr(0, due_punti == std::string::npos ? 0 : due_punti);
+  const std::string resto = due_punti == std::string::npos ? m : m.substr(due_punti + 2);
   if (m == "A subcommand is required") return "serve un sottocomando: " + elenco_sottocomandi();
-  if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr && m.ends_with(richiesto)) {
-    return "manca l'opzione obbligatoria " + m.substr(0, m.size() - richiesto.size());
+  if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr) {
+    const std::string richiesto = " is required";
+    if (m.ends_with(richiesto)) {
+      return "manca l'opzione obbligatoria " + m.substr(0, m.size() - richiesto.size());
+    }
+    return "mancano opzioni obbligatorie (" + m + ")";
   }
-  if (dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr) {
-    const std::size_t due_punti = m.find(": ");
-    return "argomenti inattesi: " + (due_punti == std::string::npos ? m : m.substr(due_punti + 2));
+  if (dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr) return "argomenti inattesi: " + resto;
+  if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) != nullptr) {
+    return "numero di valori sbagliato per " + nome + " (manca il valore, o ce ne sono troppi)";
   }
-  return m;
+  if (dynamic_cast<const CLI::ConversionError*>(&e) != nullptr) {
+    if (const auto v = dopo(m, "Could not convert: ")) return "valore non valido: " + *v;
+    return "valore non valido per " + nome;
+  }
+  if (dynamic_cast<const CLI::RequiresError*>(&e) != nullptr) {
+    const std::size_t r = m.find(" requires ");
+    if (r != std::string::npos) {
+      return m.substr(0, r) + " va data insieme a " + m.substr(r + 10);
+    }
+  }
+  if (dynamic_cast<const CLI::ExcludesError*>(&e) != nullptr) {
+    const std::size_t x = m.find(" excludes ");
+    if (x != std::string::npos) {
+      return m.substr(0, x) + " e " + m.substr(x + 10) + " non vanno date insieme";
+    }
+  }
+  if (dynamic_cast<const CLI::ValidationError*>(&e) != nullptr) {
+    const std::size_t non = resto.find(" not in {");
+    if (non != std::string::npos) {
+      std::string ammessi = resto.substr(non + 9);
+      if (!ammessi.empty() && ammessi.back() == '}') ammessi.pop_back();
+      for (std::size_t v = ammessi.find(','); v != std::string::npos;
+           v = ammessi.find(',', v + 2)) {
+        ammessi.replace(v, 1, ", ");
+      }
+      return nome + ": valore \"" + resto.substr(0, non) + "\" non ammesso (ammessi: " + ammessi +
+             ")";
+    }
+    // Our own checks speak Italian already.
+    return m;
+  }
+  return "riga di comando non valida (" + m + ")";
 }
 
 }  // namespace
@@ -98,6 +186,10 @@ int esegui_scenario(int argc, const char* const* argv, std::ostream& out, std::o
     corpi.emplace_back(comando, s.prepara(*comando));
   }
 
+  if (const std::string parola = parola_sconosciuta(corpi, argc, argv); !parola.empty()) {
+    err << "scenario: " << parola << "\nUsa --help per l'aiuto.\n";
+    return kUscitaUso;
+  }
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

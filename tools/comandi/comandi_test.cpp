@@ -70,6 +70,37 @@ TEST_F(Strumento, ErroriDUsoStato2) {
             "scenario: manca l'opzione obbligatoria --train\nUsa --help per l'aiuto.\n");
 }
 
+// Every usage error in Italian, the library's own included; a misspelled
+// subcommand or option gets the nearest one.
+TEST_F(Strumento, ErroriDUsoInItalianoConIlSuggerimento) {
+  struct Caso {
+    std::vector<std::string> argomenti;
+    const char* messaggio;
+  };
+  const Caso casi[] = {
+      {{"chek"},
+       "sottocomando sconosciuto \"chek\"; forse \"check\"?\nI sottocomandi sono: compile, "
+       "check, texts, dump, map, view, decompile, package o help."},
+      {{"check", "--lin", "l.txt", "--train", "t.txt"},
+       "opzione sconosciuta --lin per check; forse \"--line\"?"},
+      {{"compile", "--sconosciuta"}, "opzione sconosciuta --sconosciuta per compile"},
+      {{"check", "--line", "l.txt", "--train", "t.txt", "--format", "xml"},
+       "--format: valore \"xml\" non ammesso (ammessi: text, json, sarif)"},
+      {{"map", "--dir", ".", "--name", "A", "--number", "1", "--out"},
+       "numero di valori sbagliato per --out (manca il valore, o ce ne sono troppi)"},
+      {{"dump", "manca.dat"},
+       "impossibile leggere il file \"manca.dat\": il file o la cartella non esiste"},
+  };
+  for (const Caso& c : casi) {
+    const Esito e = esegui(c.argomenti);
+    EXPECT_EQ(e.stato, 2) << c.argomenti[0];
+    const std::string err = e.err.substr(0, e.err.find("\nUsa --help"));
+    EXPECT_EQ(err.substr(0, err.find_last_not_of('\n') + 1),
+              std::string("scenario: ") + c.messaggio)
+        << c.argomenti[0];
+  }
+}
+
 TEST(NomeValido, NomiDiFileSicuri) {
   struct Caso {
     const char* nome;

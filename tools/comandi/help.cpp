@@ -32,7 +32,10 @@ Stato d'uscita:
 )";
 
 struct OpzioniHelp {
-  std::vector<std::string> parole;
+  // The first word of a topic, then the others: a list option would take
+  // "[codici]" for a list holding "codici".
+  std::string prima;
+  std::vector<std::string> altre;
   std::string manuale;
 };
 
@@ -68,12 +71,12 @@ int scrivi_manuale(const OpzioniHelp& o, const Ambiente& a) {
 
 int esegui(const OpzioniHelp& o, const Ambiente& a) {
   if (!o.manuale.empty()) return scrivi_manuale(o, a);
-  if (o.parole.empty()) {
+  if (o.prima.empty()) {
     a.out << aiuto::per_terminale(aiuto::indice(cartella_manuale()));
     return kUscitaPulita;
   }
-  std::string argomento;
-  for (const std::string& p : o.parole) argomento += (argomento.empty() ? "" : " ") + p;
+  std::string argomento = o.prima;
+  for (const std::string& p : o.altre) argomento += " " + p;
   const std::optional<aiuto::Pagina> pagina = aiuto::pagina_argomento(argomento);
   if (!pagina) {
     a.err << "scenario help: nessun argomento \"" << argomento << "\"; forse \""
@@ -90,12 +93,16 @@ Corpo prepara_help(CLI::App& c) {
   auto o = std::make_shared<OpzioniHelp>();
   c.footer(kPiedeHelp);
   CLI::Option* argomento =
-      c.add_option("ARGOMENTO", o->parole, "record, sezione, codici, avvisi, documenti o percorso")
+      c.add_option("ARGOMENTO", o->prima, "record, sezione, codici, avvisi, documenti o percorso")
           ->type_name("ARGOMENTO");
+  c.allow_extras();
   c.add_option("--manuale", o->manuale, "scrive in DIR i file generati del manuale")
       ->type_name("DIR")
       ->excludes(argomento);
-  return [o](const Ambiente& a) { return esegui(*o, a); };
+  return [o, &c](const Ambiente& a) {
+    o->altre = c.remaining();
+    return esegui(*o, a);
+  };
 }
 
 }  // namespace progetto1::strumento

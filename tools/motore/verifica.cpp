@@ -24,6 +24,7 @@
 #include "tools/binari/significato.h"
 #include "tools/motore/compilazione.h"
 #include "tools/motore/diagnosi.h"
+#include "tools/motore/somiglianza.h"
 
 namespace progetto1::strumento {
 
@@ -68,8 +69,9 @@ const std::vector<VoceAvviso>& tabella_avvisi() {
        "dove è scritto"},
       {Avviso::kOltreLaLinea, "oltre-la-linea", "posizione oltre la lunghezza della linea"},
       {Avviso::kVelocitaFuoriPasso, "velocita-fuori-passo",
-       "velocità che non è un multiplo di 5 km/h tra 0 e 495: il pacchetto la divide per 5 e "
-       "arrotonda"},
+       "velocità che non è un multiplo di 5 km/h tra 0 e 495: in una velocità del treno il "
+       "pacchetto la divide per 5 e arrotonda; in un cartello indicatore la parte in più passa "
+       "nell'altro gruppo"},
       {Avviso::kTestoLungo, "testo-lungo", "testo più lungo di quanto i documenti gli riservano"},
       {Avviso::kCarattereNonCp1252, "carattere-non-cp1252",
        "testo con byte che non sono caratteri Windows-1252, o in UTF-8: il pacchetto scrive "
@@ -157,30 +159,15 @@ std::string suggerimento(const std::string& campo, Luogo::Testo testo) {
   std::vector<std::string> parole;
   for (const catalogo::Record& r : catalogo::records()) {
     const bool linea = r.testo == catalogo::Testo::kLinea;
-    if (linea == (testo == Luogo::Testo::kLinea)) parole.emplace_back(r.chiave);
-  }
-  const std::string m = minuscole(campo);
-  std::string migliore;
-  std::size_t distanza_migliore = std::max<std::size_t>(2, m.size() / 3) + 1;
-  for (const std::string& parola : parole) {
-    std::vector<std::size_t> riga(parola.size() + 1);
-    for (std::size_t j = 0; j <= parola.size(); ++j) riga[j] = j;
-    for (std::size_t i = 1; i <= m.size(); ++i) {
-      std::size_t diagonale = riga[0];
-      riga[0] = i;
-      for (std::size_t j = 1; j <= parola.size(); ++j) {
-        const std::size_t sopra = riga[j];
-        riga[j] = std::min({riga[j] + 1, riga[j - 1] + 1,
-                            diagonale + (m[i - 1] == minuscola(parola[j - 1]) ? 0 : 1)});
-        diagonale = sopra;
-      }
+    if (linea != (testo == Luogo::Testo::kLinea)) continue;
+    // Right words in the wrong case: that record, whatever the distance.
+    if (r.minuscole && catalogo::riconosce(r.voce, minuscole(campo))) {
+      return "\"" + std::string(r.chiave) + "\", in minuscolo";
     }
-    if (riga[parola.size()] < distanza_migliore && minuscole(parola) != m) {
-      distanza_migliore = riga[parola.size()];
-      migliore = parola;
-    }
+    parole.emplace_back(r.chiave);
   }
-  return migliore;
+  const std::string vicina = piu_vicina(campo, parole);
+  return vicina.empty() ? "" : "\"" + vicina + "\"";
 }
 
 // A text with bytes above 127 that all form UTF-8 characters was saved in
@@ -441,7 +428,7 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
         if (nuova) voce->second = suggerimento(ev.dettaglio, luogo.testo);
         const std::string& s = voce->second;
         dettaglio = "\"" + da_cp1252(ev.dettaglio) + "\"";
-        if (!s.empty()) dettaglio += "; forse \"" + s + "\"?";
+        if (!s.empty()) dettaglio += "; forse " + s + "?";
       }
       if (!dettaglio.empty()) d.messaggio += " (" + dettaglio + ")";
     }

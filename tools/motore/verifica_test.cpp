@@ -420,8 +420,9 @@ TEST(Verifica, MoltiGuastiInUnaSolaCorsa) {
       "cella 21 [E6]\n"
       "    cartello_indicatore,  1000,   (PL km)(1+000)\n"
       "    ^\n"
-      "t.txt:3:19: avviso: velocità che non è un multiplo di 5 km/h tra 0 e 495: il pacchetto "
-      "la divide per 5 e arrotonda (103 km/h) [velocita-fuori-passo]\n"
+      "t.txt:3:19: avviso: velocità che non è un multiplo di 5 km/h tra 0 e 495: in una velocità "
+      "del treno il pacchetto la divide per 5 e arrotonda; in un cartello indicatore la parte in "
+      "più passa nell'altro gruppo (103 km/h) [velocita-fuori-passo]\n"
       "    velocita,   0,    103\n"
       "                      ^\n"
       "t.txt:5:1: errore: la cella del segnale è già occupata; posizione 2500 m, cella 51 [E16]\n"
@@ -438,10 +439,10 @@ TEST(Verifica, MoltiGuastiInUnaSolaCorsa) {
 // Values in messages decoded as the cells hold them; suggestions only from
 // the keywords of the text being read, never the word itself.
 TEST(Verifica, MessaggiConIValoriDecodificatiESuggerimentiDelTesto) {
-  const EsitoVerifica e =
-      verifica_di({{},
-                   {"pendenza,  0,  200", "velocita,  0,  100", "Pendenzza,  0,  0"},
-                   {stazione(1000, 27, 300, 8), stazione(5000, 27, 300, 7), "segnal,  2500, 1"}});
+  const EsitoVerifica e = verifica_di(
+      {{},
+       {"pendenza,  0,  200", "velocita,  0,  100", "Pendenzza,  0,  0", "Sfondo Uno,  1"},
+       {stazione(1000, 27, 300, 8), stazione(5000, 27, 300, 7), "segnal,  2500, 1"}});
   std::vector<std::string> messaggi;
   for (const Diagnostica& d : e.diagnostiche) messaggi.push_back(d.id + ": " + d.messaggio);
   const std::vector<std::string> attesi = {
@@ -452,6 +453,9 @@ TEST(Verifica, MessaggiConIValoriDecodificatiESuggerimentiDelTesto) {
       "(\"velocita\")",
       "chiave-sconosciuta: campo che nessuna parola chiave riconosce: il pacchetto lo salta "
       "(\"Pendenzza\"; forse \"pendenza\"?)",
+      // The right words in capitals, where only lower case counts.
+      "chiave-sconosciuta: campo che nessuna parola chiave riconosce: il pacchetto lo salta "
+      "(\"Sfondo Uno\"; forse \"sfondo uno\", in minuscolo?)",
       "orario-indietro: orario della stazione prima di quello dell'ultima stazione precedente "
       "con un orario (7:00:00, la stazione precedente 8:00:00)",
       "chiave-sconosciuta: campo che nessuna parola chiave riconosce: il pacchetto lo salta "
@@ -595,18 +599,23 @@ TEST_F(Check, StatiDUscita) {
     const Righe* linea;
     std::vector<std::string> altri;
     int stato;
+    const char* riepilogo;  // the last line of the text form
   };
   const CasoStato casi[] = {
-      {&pulita, {}, 0},
-      {&con_avviso, {}, 0},
-      {&con_avviso, {"--werror"}, 1},
-      {&con_errore, {}, 1},
-      {&con_errore, {"--format", "json"}, 1},
-      {&pulita, {"--format", "xml"}, 2},
-      {&pulita, {"--name", "a/b"}, 2},
+      {&pulita, {}, 0, "scenario check: nessun errore, nessun avviso\n"},
+      {&con_avviso, {}, 0, "scenario check: nessun errore, 1 avviso\n"},
+      {&con_avviso, {"--werror"}, 1, "scenario check: nessun errore, 1 avviso\n"},
+      {&con_errore, {}, 1, "scenario check: 1 errore, 1 avviso\n"},
+      {&con_errore, {"--format", "json"}, 1, ""},
+      {&pulita, {"--format", "xml"}, 2, ""},
+      {&pulita, {"--name", "a/b"}, 2, ""},
   };
   for (const CasoStato& c : casi) {
-    EXPECT_EQ(check(*c.linea, treno, c.altri).stato, c.stato) << unisci(c.altri, " ");
+    const prova::Esito e = check(*c.linea, treno, c.altri);
+    EXPECT_EQ(e.stato, c.stato) << unisci(c.altri, " ");
+    if (*c.riepilogo != '\0') {
+      EXPECT_TRUE(e.err.ends_with(c.riepilogo)) << e.err;
+    }
   }
   EXPECT_EQ(prova::esegui(
                 {"check", "--line", (cartella_ / "manca.txt").string(), "--train", treno_.string()})

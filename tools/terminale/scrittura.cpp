@@ -20,9 +20,39 @@ std::string citato(const fs::path& p) {
   return s;
 }
 
+// What the system said, in Italian for the causes an author meets; the
+// system's own words for the others.
+std::string spiega(const std::error_code& ec) {
+  using E = std::errc;
+  const std::error_condition c = ec.default_error_condition();
+  struct Voce {
+    E errore;
+    const char* frase;
+  };
+  static constexpr Voce kVoci[] = {
+      {E::no_such_file_or_directory, "il file o la cartella non esiste"},
+      {E::permission_denied, "permesso negato"},
+      {E::operation_not_permitted, "operazione non permessa"},
+      {E::is_a_directory, "è una cartella"},
+      {E::not_a_directory, "una parte del percorso non è una cartella"},
+      {E::no_space_on_device, "il disco è pieno"},
+      {E::read_only_file_system, "il disco è in sola lettura"},
+      {E::filename_too_long, "il nome del file è troppo lungo"},
+      {E::too_many_files_open, "troppi file aperti"},
+      {E::device_or_resource_busy, "il file è in uso"},
+      {E::file_exists, "il file esiste già"},
+      {E::io_error, "errore di lettura o scrittura del disco"},
+      {E::invalid_argument, "nome di file non valido"},
+  };
+  for (const Voce& v : kVoci) {
+    if (c == v.errore) return v.frase;
+  }
+  return ec.message();
+}
+
 std::string motivo() {
   const int e = errno;
-  return e != 0 ? std::generic_category().message(e) : "errore di scrittura";
+  return e != 0 ? spiega(std::error_code(e, std::generic_category())) : "errore di scrittura";
 }
 
 const char* verbo(Operazione o) {
@@ -85,7 +115,7 @@ void scrivi_contenuti_in_cartella(const fs::path& cartella, const FileProdotti& 
     sostituisci_file(sistema, nuovi);
   } catch (const GuastoFile& g) {
     throw ErroreFile("impossibile " + std::string(verbo(g.operazione())) + " " +
-                     citato(g.percorso()) + ": " + g.causa().message() + " (errore " +
+                     citato(g.percorso()) + ": " + spiega(g.causa()) + " (errore " +
                      std::to_string(g.numero()) + ": " + g.genere() + ")");
   }
 }
