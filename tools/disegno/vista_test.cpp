@@ -130,7 +130,10 @@ TEST_F(Vista, OgniCellaNominaLeRigheDeiTestiCheLaFanno) {
        nella(linea, "l.txt", riga_di(linea, "cartello_indicatore"))},
       {"pendenza da 0", cella_di(500), "pendenza",
        nella(linea, "l.txt", riga_di(linea, "pendenza,   0,"))},
-      {"pendenza da 2000", cella_di(3000), "pendenza",
+      // A gradient lies on the cells from its position / 50 on.
+      {"ultima cella della pendenza da 0", 2000 / 50 - 1, "pendenza",
+       nella(linea, "l.txt", riga_di(linea, "pendenza,   0,"))},
+      {"prima cella della pendenza da 2000", 2000 / 50, "pendenza",
        nella(linea, "l.txt", riga_di(linea, "pendenza,   2000,"))},
       {"pendenza fino alla fine", static_cast<long>(d["celle"].size()) - 4, "pendenza",
        nella(linea, "l.txt", riga_di(linea, "pendenza,   2000,"))},
