@@ -159,6 +159,7 @@ Esito leggi_testo_linea(Lettura& l) {
 
   // The line's elements, in whatever section they stand.
   std::int32_t ultima_pendenza = -1;  // a check only: the previous gradient's position
+  Luogo luogo_pendenza;               // a check only: the record of `pendenza`
   for (;;) {
     if (!l.prossima_chiave()) break;
     const chiave::Campo k(p.riga);
@@ -180,11 +181,14 @@ Esito leggi_testo_linea(Lettura& l) {
         // Each cell carries the gradient that starts at or before it.
         const std::int32_t n = a_long(in_celle(pos));
         if (n > 0) {
+          const std::int32_t prima = cella_pendenza;
           do {
             riempi_pendenza(p, cella_pendenza, pendenza);
           } while (cella_pendenza < n);
+          l.copre(luogo_pendenza, prima, cella_pendenza - 1, &cella::pendenza);
         }
         pendenza = g;
+        if (l.verifica()) luogo_pendenza = l.luogo();
       }
 
       if (k.e(Voce::kCurva) && con_piano) {
@@ -228,7 +232,11 @@ Esito leggi_testo_linea(Lettura& l) {
           l.ferma_dopo_piazzamento(codice_prima, inizio);
           return Esito::kFine;
         }
-        if (l.verifica()) l.avvisi_montagna(fine, tipo_scritto, tipo);
+        if (l.verifica()) {
+          l.avvisi_montagna(fine, tipo_scritto, tipo);
+          const auto [prima, ultima] = celle_montagna(inizio, fine);
+          l.copre(l.luogo(), prima, ultima, &cella::montagna);
+        }
       }
 
       if (k.e(Voce::kIndicatoreVmax)) {
@@ -291,9 +299,11 @@ Esito leggi_testo_linea(Lettura& l) {
   // Reading is over, also after a position beyond the track: the text goes,
   // the model is completed and the train text is still read.
   l.chiudi_ed_elimina();
+  const std::int32_t prima = cella_pendenza;
   do {
     riempi_pendenza(p, cella_pendenza, pendenza);
   } while (cella_pendenza < p.numero_celle - 2);
+  l.copre(luogo_pendenza, prima, cella_pendenza - 1, &cella::pendenza);
   if (con_piano && !estendi_piano(p.tabella_linea, metro, p.lunghezza_estesa - 2, 0)) {
     if (l.verifica()) {
       l.registra(CodiceErrore::kCurvaNonValida, 0);

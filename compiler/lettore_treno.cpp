@@ -115,7 +115,9 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
     for (p.contatore2 = 1; p.contatore2 <= 4; ++p.contatore2) {
       const double q = in_celle(s.valore2) - p.contatore2 - 1;
       if (q > 1) {
-        p.percorso[a_long(q)].avvicinamento = basso8(kBaseAvvicinamentoStazione + p.contatore2);
+        const std::int32_t marca = a_long(q);
+        p.percorso[marca].avvicinamento = basso8(kBaseAvvicinamentoStazione + p.contatore2);
+        l.copre(l.luogo(), marca, marca, &cella::avvicinamento);
       }
     }
   }
@@ -176,6 +178,8 @@ void leggi_testo_treno(Lettura& l) {
   std::int32_t numero = 1;
   std::int32_t ultima_velocita = -1;  // a check only: the previous record's position
   std::int32_t ultima_aderenza = -1;
+  Luogo luogo_velocita;  // a check only: the records of `velocita` and `aderenza`
+  Luogo luogo_aderenza;
 
   for (;;) {
     if (!l.prossima_chiave()) break;
@@ -201,12 +205,15 @@ void leggi_testo_treno(Lettura& l) {
         }
         const std::int32_t n = a_long(in_celle(pos));
         if (n > 0) {
+          const std::int32_t prima = cella_velocita;
           do {
             if (cella_velocita >= p.percorso.ultimo()) break;
             riempi_velocita(p, cella_velocita, velocita);
           } while (cella_velocita < n);
+          l.copre(luogo_velocita, prima, cella_velocita - 1, &cella::vel_limite);
         }
         velocita = v;
+        if (l.verifica()) luogo_velocita = l.luogo();
       }
 
       if (k.e(Voce::kAderenza)) {
@@ -219,11 +226,14 @@ void leggi_testo_treno(Lettura& l) {
         if (l.verifica()) l.avviso_ordine(ultima_aderenza, pos);
         const std::int32_t n = a_long(in_celle(pos));
         if (n > 0) {
+          const std::int32_t prima = cella_aderenza;
           do {
             riempi_aderenza(p, cella_aderenza, aderenza);
           } while (cella_aderenza < n);
+          l.copre(luogo_aderenza, prima, cella_aderenza - 1, &cella::aderenza);
         }
         aderenza = a;
+        if (l.verifica()) luogo_aderenza = l.luogo();
       }
 
       if (k.e(Voce::kOrologio)) {
@@ -251,6 +261,12 @@ void leggi_testo_treno(Lettura& l) {
           return;
         }
         l.record(cella_di(v[0]));
+        if (l.verifica()) {
+          for (std::int32_t m = 1; m <= 4; ++m) {
+            const std::int32_t a = cella_avvicinamento(cella_di(v[0]), m);
+            l.copre(l.luogo(), a, a, &cella::avvicinamento);
+          }
+        }
       }
 
       if (k.e(Voce::kRallentamento)) {
@@ -312,12 +328,16 @@ void leggi_testo_treno(Lettura& l) {
   // Reading is over: the text goes and the model is completed; the last three
   // cells keep no speed and no adhesion.
   l.chiudi_ed_elimina();
+  const std::int32_t prima_velocita = cella_velocita;
   do {
     riempi_velocita(p, cella_velocita, velocita);
   } while (cella_velocita < p.numero_celle - 2);
+  l.copre(luogo_velocita, prima_velocita, cella_velocita - 1, &cella::vel_limite);
+  const std::int32_t prima_aderenza = cella_aderenza;
   do {
     riempi_aderenza(p, cella_aderenza, aderenza);
   } while (cella_aderenza < p.numero_celle - 2);
+  l.copre(luogo_aderenza, prima_aderenza, cella_aderenza - 1, &cella::aderenza);
 
   p.contatore2 = 0;
   for (p.contatore = kSlotProgressive; p.contatore <= kSlotProgressive + 2; ++p.contatore) {

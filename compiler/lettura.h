@@ -108,6 +108,14 @@ struct Lettura {
   void record(std::int32_t cella) const {
     if (osservatore != nullptr) osservatore->record(luogo(), cella);
   }
+  // luogo: the record whose value was laid; none (line 0) for the value that
+  // holds before the first record of its kind.
+  void copre(const Luogo& luogo, std::int32_t prima, std::int32_t ultima,
+             std::uint8_t cella::*campo) const {
+    if (osservatore != nullptr && luogo.riga > 0 && prima <= ultima) {
+      osservatore->copre(luogo, prima, ultima, campo);
+    }
+  }
 };
 
 // What fits the documents' columns: a sign's lettering, a station's name.

@@ -21,8 +21,7 @@ void memo_montagna(Pacchetto& p, std::int32_t inizio, std::int32_t fine, std::in
     tipo = kTipoMontagnaUnita;
   }
 
-  const std::int32_t prima = a_long(in_celle(inizio));
-  const std::int32_t ultima = a_long(in_celle(fine) - 1);
+  const auto [prima, ultima] = celle_montagna(inizio, fine);
   if (prima > ultima) return;
   std::int32_t conteggio = 0;
   for (std::int32_t c = prima; c <= ultima; ++c) {
@@ -33,6 +32,10 @@ void memo_montagna(Pacchetto& p, std::int32_t inizio, std::int32_t fine, std::in
       x.genere = kMarcaMontagna;
     }
   }
+}
+
+std::pair<std::int32_t, std::int32_t> celle_montagna(std::int32_t inizio, std::int32_t fine) {
+  return {a_long(in_celle(inizio)), a_long(in_celle(fine) - 1)};
 }
 
 void memo_rallentamento(Pacchetto& p, std::int32_t x, std::int32_t v, std::int32_t l,
@@ -112,8 +115,12 @@ void memo_segnale(Pacchetto& p, std::int32_t posizione, std::int32_t sx, std::in
   segnale.tempo = sx == 2 ? basso8(tempo) : 0;
   for (std::int32_t k = 1; k <= 4; ++k) {
     const std::int32_t marca = somma(somma(prodotto(sx, 30), prodotto(dx, 10)), k);
-    p.percorso[n - 2 * k].avvicinamento = basso8(marca);
+    p.percorso[cella_avvicinamento(n, k)].avvicinamento = basso8(marca);
   }
+}
+
+std::int32_t cella_avvicinamento(std::int32_t cella_segnale, std::int32_t k) {
+  return cella_segnale - 2 * k;
 }
 
 void memo_indicatori_v_max(Pacchetto& p, std::int32_t posizione, std::int32_t vas, std::int32_t vbs,

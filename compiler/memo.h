@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 #include "model/pacchetto.h"
 
@@ -17,6 +18,9 @@ namespace progetto1 {
 // kTipoMontagnaUnita (model/costanti.h). tipo is left as the kind that was
 // laid.
 void memo_montagna(Pacchetto& p, std::int32_t inizio, std::int32_t fine, std::int32_t& tipo);
+// The first and last cell a stretch from inizio to fine lays its kind on;
+// none when the first lies beyond the last.
+std::pair<std::int32_t, std::int32_t> celle_montagna(std::int32_t inizio, std::int32_t fine);
 
 // A slow-down at x, l metres long, at v km/h (codes 17 to 20).
 void memo_rallentamento(Pacchetto& p, std::int32_t x, std::int32_t v, std::int32_t l,
@@ -27,6 +31,8 @@ void memo_rallentamento(Pacchetto& p, std::int32_t x, std::int32_t v, std::int32
 void memo_segnale(Pacchetto& p, std::int32_t posizione, std::int32_t sx, std::int32_t s1,
                   std::int32_t s2, std::int32_t s3, std::int32_t rapp, std::int32_t dx,
                   std::int32_t d1, std::int32_t d2, std::int32_t d3, std::int32_t& tempo);
+// The cell of the k-th approach mark (1 to 4) ahead of a signal's cell.
+std::int32_t cella_avvicinamento(std::int32_t cella_segnale, std::int32_t k);
 
 // A speed board with its s and d groups packed pairwise (code 21).
 void memo_indicatori_v_max(Pacchetto& p, std::int32_t posizione, std::int32_t vas, std::int32_t vbs,

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "compiler/luogo.h"
+#include "model/cella.h"
 #include "model/codici_errore.h"
 
 namespace progetto1 {
@@ -51,6 +52,12 @@ class Osservatore {
   virtual void avviso(Avviso a, const Luogo& luogo, const std::string& dettaglio) = 0;
   // A record that took a cell, so that codes found on cells can name it.
   virtual void record(const Luogo& luogo, std::int32_t cella) = 0;
+  // A record whose value the reader laid on the field `campo` of cells prima
+  // to ultima, beside whatever feature they hold: a gradient, a speed limit
+  // or an adhesion up to the next record of its kind, a mountain stretch, the
+  // approach marks of a signal or a station.
+  virtual void copre(const Luogo& luogo, std::int32_t prima, std::int32_t ultima,
+                     std::uint8_t cella::*campo) = 0;
 };
 
 }  // namespace progetto1

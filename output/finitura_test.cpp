@@ -140,6 +140,7 @@ class Ascolto : public Osservatore {
   }
   void avviso(Avviso, const Luogo&, const std::string&) override {}
   void record(const Luogo&, std::int32_t) override {}
+  void copre(const Luogo&, std::int32_t, std::int32_t, std::uint8_t cella::*) override {}
   std::vector<std::string> codici;
 };
 

@@ -20,9 +20,13 @@ aprire con un browser: la pianta e il profilo collegati, da spostare con il
 mouse e ingrandire con la rotella; una casella di ricerca che accetta una
 posizione in metri (30400), una cella (cella 609), un chilometro (km 70,4) o
 il nome di una stazione; l'ispettore della cella scelta, con i campi come li
-nomina dump; l'elenco delle stazioni; gli strati da accendere e spegnere.
-Con --line e --train verifica anche i due testi come check e mostra le
-diagnostiche, ognuna con il suo file e la sua riga, sulla linea dove cadono.
+nomina dump, accanto a ogni valore nel file il suo significato, e la tratta di
+progressiva in cui cade la posizione, come la scrive il testo; l'elenco delle
+stazioni, con categoria e orario decodificati; gli strati da accendere e
+spegnere. Con --line e --train verifica anche i due testi come check e mostra
+le diagnostiche, ognuna con il suo file e la sua riga, sulla linea dove
+cadono; l'ispettore nomina allora le righe dei testi che hanno fatto la cella
+(file:riga), e un clic sulla cella o su una diagnostica ne mostra il testo.
 La cartella del file HTML viene creata se manca.
 )";
 

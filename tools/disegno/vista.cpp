@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "model/costanti.h"
 #include "tools/binari/scarico.h"
+#include "tools/binari/significato.h"
 #include "tools/disegno/simboli.h"
 #include "tools/disegno/svg.h"
 #include "vista_sorgenti.h"
@@ -77,6 +79,52 @@ void celle(Json& j, const std::vector<cella>& c) {
   j["celle"] = std::move(righe);
 }
 
+// The chainage range each cell's start lies in, as runs of cells over the
+// ranges that any cell lies in.
+Json tratte(const DatiMappa& d) {
+  Json voci = Json::array();
+  Json celle = Json::array();
+  std::vector<long> slot_voci;
+  long da = 0;
+  std::optional<long> corrente;  // index in voci
+  const auto chiudi = [&](long fine) {
+    if (corrente) celle.push_back({da, fine, *corrente});
+  };
+  for (long c = 0; c < static_cast<long>(d.celle.size()); ++c) {
+    const std::optional<Tratta> t =
+        tratta_di(static_cast<std::int32_t>(inizio_cella(c)), d.stazioni);
+    std::optional<long> k;
+    if (t) {
+      const auto i = std::find(slot_voci.begin(), slot_voci.end(), t->slot);
+      k = i - slot_voci.begin();
+      if (i == slot_voci.end()) {
+        slot_voci.push_back(t->slot);
+        voci.push_back({{"slot", t->slot},
+                        {"inizio", t->inizio},
+                        {"progressiva", t->progressiva},
+                        {"scritta", chilometri(t->progressiva)}});
+      }
+    }
+    if (c == 0 || k != corrente) {
+      chiudi(c - 1);
+      da = c;
+      corrente = k;
+    }
+  }
+  chiudi(static_cast<long>(d.celle.size()) - 1);
+  return {{"voci", std::move(voci)}, {"celle", std::move(celle)}};
+}
+
+// The text lines that made the cells, each once, and the runs of cells each
+// made, field by field.
+Json sorgenti(const EsitoVerifica& e) {
+  Json righe = Json::array();
+  for (const RigaSorgente& r : e.righe_sorgente) righe.push_back({r.file, r.riga, r.testo});
+  Json celle = Json::array();
+  for (const Provenienza& p : e.provenienze) celle.push_back({p.prima, p.ultima, p.campo, p.riga});
+  return {{"righe", std::move(righe)}, {"celle", std::move(celle)}};
+}
+
 Json diagnostiche(const EsitoVerifica& e) {
   Json a = Json::array();
   for (const Diagnostica& d : e.diagnostiche) {
@@ -87,7 +135,8 @@ Json diagnostiche(const EsitoVerifica& e) {
                  {"id", d.id},
                  {"messaggio", d.messaggio},
                  {"omesse", d.omesse},
-                 {"cella", d.cella}});
+                 {"cella", d.cella},
+                 {"testo_riga", d.testo_riga}});
   }
   return a;
 }
@@ -167,17 +216,24 @@ Json dati_vista(const DatiMappa& d, const EsitoVerifica* verifica) {
   j["simboli"] = simboli_pagina();
   j["lunghezza"] = l.lunghezza;
   j["fine_disegno"] = l.fine_disegno;
+  // The slots as dump decodes them, for what each station's values mean.
+  FileDecodificato tabella;
+  tabella.tipo = TipoFile::kStazioni;
+  tabella.stazioni = d.stazioni;
   Json st = Json::array();
   for (const StazioneMappa& s : l.stazioni) {
-    st.push_back({{"slot", s.slot},
-                  {"nome", s.nome},
-                  {"posizione", s.posizione},
-                  {"categoria", s.categoria},
-                  {"inizio_zona", s.inizio_zona},
-                  {"fine_zona", s.fine_zona},
-                  {"orario", s.orario != 0 ? orario(s.orario) : ""},
-                  {"fermata", s.categoria < kCategoriaSenzaFermata},
-                  {"descrizione", descrizione_stazione(s)}});
+    st.push_back(
+        {{"slot", s.slot},
+         {"nome", s.nome},
+         {"posizione", s.posizione},
+         {"categoria", s.categoria},
+         {"inizio_zona", s.inizio_zona},
+         {"fine_zona", s.fine_zona},
+         {"orario", s.orario != 0 ? orario(s.orario) : ""},
+         {"valore4", s.orario},
+         {"fermata", s.categoria < kCategoriaSenzaFermata},
+         {"descrizione", descrizione_stazione(s)},
+         {"significato", json_elemento(tabella, static_cast<std::size_t>(s.slot))["significato"]}});
   }
   j["stazioni"] = std::move(st);
   j["segnali"] = elementi(l.segnali);
@@ -204,7 +260,9 @@ Json dati_vista(const DatiMappa& d, const EsitoVerifica* verifica) {
   j["quote"] = std::move(quote);
   j["piano"] = d.piano ? piano(*d.piano, l.lunghezza) : Json();
   celle(j, d.celle);
+  j["tratte"] = tratte(d);
   j["diagnostiche"] = verifica != nullptr ? diagnostiche(*verifica) : Json();
+  j["sorgenti"] = verifica != nullptr ? sorgenti(*verifica) : Json();
   return j;
 }
 

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <limits>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 #include <tuple>
+#include <type_traits>
 
 #include "compiler/aritmetica.h"
 #include "compiler/campi.h"
@@ -20,6 +22,7 @@
 #include "model/cp1252.h"
 #include "model/numeri.h"
 #include "model/pacchetto.h"
+#include "model/tracciati.h"
 #include "output/finitura.h"
 #include "tools/binari/significato.h"
 #include "tools/motore/compilazione.h"
@@ -267,9 +270,21 @@ class Raccolta : public Osservatore {
   };
   std::map<std::pair<std::int32_t, int>, Omesse> omesse;
   void record(const Luogo& luogo, std::int32_t cella) override { celle[cella] = luogo; }
+  void copre(const Luogo& luogo, std::int32_t prima, std::int32_t ultima,
+             std::uint8_t cella::*campo) override {
+    coperture.push_back({luogo, prima, ultima, campo});
+  }
+
+  struct Copertura {
+    Luogo luogo;
+    std::int32_t prima = 0;
+    std::int32_t ultima = 0;
+    std::uint8_t cella::*campo = nullptr;
+  };
 
   std::vector<Evento> eventi;
   std::map<std::int32_t, Luogo> celle;  // the last record that took each cell
+  std::vector<Copertura> coperture;     // in the order told
 
  private:
   bool tieni(const Evento& ev) {
@@ -298,6 +313,46 @@ Luogo luogo_cella(const Raccolta& r, const Pacchetto& p, CodiceErrore c, std::in
   }
   const auto it = r.celle.find(cella);
   return it == r.celle.end() ? Luogo{} : it->second;
+}
+
+// The lines that made the cells, field by field: each cell's field goes to
+// the last record told for it, and neighbouring cells of one line make one
+// run.
+void provenienze(const Raccolta& r, long celle, EsitoVerifica& esito,
+                 const std::function<std::size_t(const Luogo&)>& riga) {
+  const auto strisce = [&](const std::string& campo, const std::vector<std::size_t>& chi) {
+    for (long c = 0; c < celle;) {
+      const std::size_t k = chi[static_cast<std::size_t>(c)];
+      long fine = c;
+      while (fine + 1 < celle && chi[static_cast<std::size_t>(fine + 1)] == k) ++fine;
+      if (k > 0) esito.provenienze.push_back({c, fine, campo, k - 1});
+      c = fine + 1;
+    }
+  };
+  const auto dal_testo = [](const Luogo& l) {
+    return l.testo != Luogo::Testo::kNessuno && l.riga > 0;
+  };
+  // Line index + 1 per cell; 0 where no line wrote the field.
+  std::vector<std::size_t> chi(static_cast<std::size_t>(celle));
+  for (const auto& [c, l] : r.celle) {
+    if (c >= 0 && c < celle && dal_testo(l)) chi[static_cast<std::size_t>(c)] = riga(l) + 1;
+  }
+  strisce("genere", chi);
+  per_ogni_campo(kCampiCella, [&](const auto& campo) {
+    if constexpr (std::is_same_v<decltype(campo.membro), std::uint8_t cella::*>) {
+      std::fill(chi.begin(), chi.end(), 0);
+      bool detto = false;
+      for (const Raccolta::Copertura& x : r.coperture) {
+        if (x.campo != campo.membro || !dal_testo(x.luogo)) continue;
+        const std::size_t k = riga(x.luogo) + 1;
+        for (long c = std::max<long>(x.prima, 0); c <= std::min<long>(x.ultima, celle - 1); ++c) {
+          chi[static_cast<std::size_t>(c)] = k;
+        }
+        detto = true;
+      }
+      if (detto) strisce(campo.nome, chi);
+    }
+  });
 }
 
 class AvvisiVerifica : public Avvisi {
@@ -478,6 +533,20 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
     }
     esito.diagnostiche.push_back(std::move(d));
   }
+  std::map<std::pair<Luogo::Testo, long>, std::size_t> indice_riga;
+  const auto riga_sorgente = [&](const Luogo& l) {
+    const auto [voce, nuova] =
+        indice_riga.try_emplace({l.testo, l.riga}, esito.righe_sorgente.size());
+    if (nuova) {
+      const bool linea = l.testo == Luogo::Testo::kLinea;
+      const std::string_view riga = riga_di(linea ? righe_linea_ : righe_treno_, l.riga);
+      esito.righe_sorgente.push_back(
+          {linea ? file_linea : file_treno, l.riga,
+           (linea ? utf8_linea : utf8_treno) ? std::string(riga) : da_cp1252(riga)});
+    }
+    return voce->second;
+  };
+  provenienze(r, p.percorso.ultimo() + 1, esito, riga_sorgente);
   // Line text first, then the train text, each in the order of its lines;
   // what names no line stays after its text's lines.
   const auto chiave = [&](const Diagnostica& d) {

@@ -34,8 +34,28 @@ struct Diagnostica {
   long cella = 0;
 };
 
+// A line of the texts that made cells of the track.
+struct RigaSorgente {
+  std::string file;   // the path the author gave
+  long riga = 0;      // 1-based
+  std::string testo;  // UTF-8
+};
+
+// Cells prima to ultima, whose field `campo` a line wrote last, as far as the
+// readers tell it: "genere" for the record whose feature took the cell (its
+// values with it); "pendenza", "vel_limite", "aderenza", "montagna" and
+// "avvicinamento" for the records that lay a value over cells.
+struct Provenienza {
+  long prima = 0;
+  long ultima = 0;
+  std::string campo;
+  std::size_t riga = 0;  // in righe_sorgente
+};
+
 struct EsitoVerifica {
-  std::vector<Diagnostica> diagnostiche;  // line text, train text, then the cells
+  std::vector<Diagnostica> diagnostiche;     // line text, train text, then the cells
+  std::vector<RigaSorgente> righe_sorgente;  // each once, in the order first named
+  std::vector<Provenienza> provenienze;      // by field, then by cell
   // All of them, also those a diagnostic with omesse stands for.
   long errori() const;
   long avvisi() const;

@@ -44,6 +44,7 @@ window.vista = {
   disegnate: () => Object.assign({}, conteggi),
   centroPianta: () => (P ? { x: stato.pianta.cx, y: stato.pianta.cy } : null),
   puntoDi: (m) => (P ? puntoDi(m) : null),
+  xProfilo: (m) => xProfilo(m, cvProfilo.clientWidth),
   tempiDisegno: () => tempiDisegno.slice(),
   caricamentoMs: performance.now() - inizioCaricamento,
   disegnaOra: disegna,

@@ -12,10 +12,73 @@ for (const lista of [D.segnali, D.cartelli, D.indicatori, D.avvisi, D.codici, D.
 }
 for (const st of D.stazioni) annota(cellaSotto(st.posizione), "stazione " + st.descrizione);
 
+// A station's stored category and time beside what they mean, as the tool decoded them.
+function valoriStazione(st) {
+  const s = st.significato || {};
+  return el(
+    "div",
+    { class: "valori_stazione" },
+    el("span", { class: "etichetta" }, "valore nel file: "),
+    "codice " + st.categoria + ", valore4 " + st.valore4,
+    el("br", {}),
+    el("span", { class: "etichetta" }, "significato: "),
+    [s.codice, s.valore4].filter((t) => t).join("; "),
+  );
+}
+
+// ---- the source panel --------------------------------------------------------
+
+// The lines of the texts that made each cell, when the page has the texts.
+const S_RIGHE = D.sorgenti ? D.sorgenti.righe : [];
+const S_CELLE = D.sorgenti ? D.sorgenti.celle : [];
+const NOMI_CAMPO = {
+  genere: "elemento",
+  avvicinamento: "marca di avvicinamento",
+  montagna: "tratto di montagna",
+  vel_limite: "velocità limite",
+  pendenza: "pendenza",
+  aderenza: "aderenza",
+};
+const sezioneSorgente = document.getElementById("sezione_sorgente");
+const pannelloSorgente = document.getElementById("sorgente");
+sezioneSorgente.hidden = !D.sorgenti;
+
+// The lines that made cell c, each once, with the fields each one wrote.
+function sorgentiDi(c) {
+  const perRiga = new Map();
+  for (const [prima, ultima, campo, k] of S_CELLE) {
+    if (c < prima || c > ultima) continue;
+    if (!perRiga.has(k)) perRiga.set(k, []);
+    perRiga.get(k).push(NOMI_CAMPO[campo] || campo);
+  }
+  return [...perRiga].map(([k, campi]) => {
+    const [file, riga, testo] = S_RIGHE[k];
+    return { luogo: file + ":" + riga, testo, campi };
+  });
+}
+
+function mostraSorgenti(voci, vuoto) {
+  pannelloSorgente.replaceChildren();
+  if (!voci.length) pannelloSorgente.append(el("p", { class: "vuoto" }, vuoto));
+  for (const v of voci) {
+    pannelloSorgente.append(
+      el("p", { class: "riga_sorgente" }, el("span", { class: "luogo" }, v.luogo), " " + v.campi.join(", ")),
+      el("pre", {}, v.testo),
+    );
+  }
+}
+
 // ---- the inspector -----------------------------------------------------------
 
 const ispettore = document.getElementById("ispettore");
 const iGenere = D.campi_cella.indexOf("nome_genere");
+const iSignificato = D.campi_cella.indexOf("significato");
+
+// The chainage range that cell c lies in, as the tool found it.
+function trattaDi(c) {
+  const r = D.tratte.celle.find(([prima, ultima]) => c >= prima && c <= ultima);
+  return r ? D.tratte.voci[r[2]] : null;
+}
 
 function mostraCella() {
   const c = stato.scelta;
@@ -26,10 +89,17 @@ function mostraCella() {
     return;
   }
   const a = inizioCella(c);
+  const t = trattaDi(c);
   ispettore.append(
     el("p", {}, "genere: ", el("span", { class: "genere" }, riga[iGenere])),
-    el("p", {}, "posizione: da " + a + " a " + (a + M) + " m"),
-    el("p", {}, "progressiva: km " + km(a, 3) + " – " + km(a + M, 3)),
+    el("p", {}, "posizione: da " + a + " a " + (a + M) + " m dall'origine della linea"),
+    el(
+      "p",
+      { class: "tratta" },
+      t
+        ? "tratta di progressiva: da " + t.inizio + " m, dove il testo scrive " + t.scritta
+        : "tratta di progressiva: nessuna comincia prima di questa posizione",
+    ),
   );
   const note = (perCella.get(c) || []).slice();
   for (const [da, fino, kmh] of D.rallentamenti) {
@@ -42,9 +112,40 @@ function mostraCella() {
     if (cd === c) note.push(d.gravita + " " + d.id + ": " + d.messaggio);
   }
   if (note.length) ispettore.append(el("ul", {}, ...note.map((t) => el("li", {}, t))));
-  const dl = el("dl", {});
-  D.campi_cella.forEach((nome, k) => dl.append(el("dt", {}, nome), el("dd", {}, String(riga[k]))));
-  ispettore.append(dl);
+  for (const st of D.stazioni) {
+    if (cellaSotto(st.posizione) === c) ispettore.append(valoriStazione(st));
+  }
+  const significato = riga[iSignificato] || {};
+  const campi = el("tbody", {});
+  D.campi_cella.forEach((nome, k) => {
+    if (k === iSignificato) return;
+    campi.append(el("tr", {}, el("th", {}, nome), el("td", {}, String(riga[k])), el("td", {}, significato[nome] || "")));
+  });
+  ispettore.append(
+    el(
+      "table",
+      { class: "campi" },
+      el("thead", {}, el("tr", {}, el("th", {}, "campo"), el("th", {}, "valore nel file"), el("th", {}, "significato"))),
+      campi,
+    ),
+  );
+  if (D.sorgenti) {
+    const voci = sorgentiDi(c);
+    const elenco = el("ul", { class: "sorgenti" });
+    for (const v of voci) {
+      elenco.append(
+        el(
+          "li",
+          { onclick: () => mostraSorgenti([v], "") },
+          v.campi.join(", ") + ": ",
+          el("span", { class: "luogo" }, v.luogo),
+        ),
+      );
+    }
+    if (!voci.length) elenco.append(el("li", { class: "vuoto" }, "nessuna riga dei testi ha scritto questa cella"));
+    ispettore.append(el("h3", {}, "Righe dei testi che l'hanno fatta"), elenco);
+    mostraSorgenti(voci, "Nessuna riga dei testi ha scritto la cella " + c + ".");
+  }
   ispettore.append(
     el(
       "div",
@@ -78,20 +179,22 @@ for (const st of D.stazioni) {
   const fermata = segno + (celle.length ? " celle " + celle.join(", ") : "");
   const tr = el(
     "tr",
-    { "data-slot": st.slot, title: st.descrizione },
+    { "data-slot": st.slot, title: st.descrizione + "\n" + [st.significato.codice, st.significato.valore4].join("\n") },
     el("td", {}, st.nome),
     el("td", { class: "num" }, km(st.posizione, 2)),
     el("td", { class: "num" }, String(st.categoria)),
     el("td", { class: "num" }, st.orario),
     el("td", {}, fermata),
   );
+  // Shown under the chosen station.
+  const dettaglio = el("tr", { class: "significato" }, el("td", { colspan: 5 }, valoriStazione(st)));
   tr.addEventListener("click", () => {
     for (const r of corpo.querySelectorAll("tr.scelta")) r.classList.remove("scelta");
     tr.classList.add("scelta");
     scegli(cellaSotto(st.posizione));
     vaiA(st.posizione);
   });
-  corpo.append(tr);
+  corpo.append(tr, dettaglio);
 }
 if (!D.stazioni.length) corpo.append(el("tr", {}, el("td", { colspan: 5, class: "vuoto" }, "Nessuna stazione.")));
 tabella.append(corpo);
@@ -110,17 +213,18 @@ if (D.diagnostiche) {
     const altre = d.omesse > 0 ? " (" + d.omesse + " in tutto)" : "";
     const li = el(
       "li",
-      { class: d.cella > 0 ? "" : "senza_luogo" },
+      { class: d.cella > 0 || d.riga > 0 ? "" : "senza_luogo" },
       el("span", { class: "luogo" }, luogo + ": "),
       el("span", { class: d.gravita }, d.gravita),
       ": " + d.messaggio + " [" + d.id + "]" + altre + dove,
     );
-    if (d.cella > 0) {
-      li.addEventListener("click", () => {
+    li.addEventListener("click", () => {
+      if (d.cella > 0) {
         scegli(d.cella);
         vaiA(inizioCella(d.cella));
-      });
-    }
+      }
+      if (d.riga > 0) mostraSorgenti([{ luogo: luogo, testo: d.testo_riga, campi: [d.gravita + " " + d.id] }], "");
+    });
     lista.append(li);
   }
 }

@@ -129,11 +129,68 @@ async function scenarioIncorporato(browser) {
   verifica((await p.evaluate(() => window.vista.stato().scelta)) === 609, "la ricerca di 30400 sceglie la cella 609");
   const ispettore = await p.$eval("#ispettore", (e) => e.innerText);
   verifica(/Cella 609/.test(ispettore) && /genere:\s*segnale/.test(ispettore), "l'ispettore mostra il segnale della cella 609");
-  const campi = await p.$$eval("#ispettore dt", (d) => d.map((x) => x.textContent));
-  const valori = await p.$$eval("#ispettore dd", (d) => d.map((x) => x.textContent));
+  // One row per field: its name, the value in the file and what it means, as dump gives them.
+  const righe = await p.$$eval("#ispettore table.campi tbody tr", (r) => r.map((x) => [...x.children].map((c) => c.textContent)));
   const dump = JSON.parse(esegui("dump", "uscita/Corsanta_7402.dat", "--json")).files[0].celle[609];
-  verifica(JSON.stringify(campi) === JSON.stringify(Object.keys(dump)), "i campi dell'ispettore sono quelli di dump: " + campi.join(" "));
-  verifica(JSON.stringify(valori) === JSON.stringify(Object.values(dump).map(String)), "i valori dell'ispettore sono quelli di dump per la cella 609");
+  const { significato, ...valoriDump } = dump;
+  verifica(JSON.stringify(righe.map((r) => r[0])) === JSON.stringify(Object.keys(valoriDump)), "i campi dell'ispettore sono quelli di dump: " + righe.map((r) => r[0]).join(" "));
+  verifica(JSON.stringify(righe.map((r) => r[1])) === JSON.stringify(Object.values(valoriDump).map(String)), "i valori nel file dell'ispettore sono quelli di dump per la cella 609");
+  verifica(JSON.stringify(righe.map((r) => r[2])) === JSON.stringify(Object.keys(valoriDump).map((k) => significato[k] || "")),
+    "i significati dell'ispettore sono quelli di dump per la cella 609");
+  const intestazione = await p.$$eval("#ispettore table.campi thead th", (h) => h.map((x) => x.textContent));
+  verifica(intestazione.includes("valore nel file") && intestazione.includes("significato"), "le colonne dicono «valore nel file» e «significato»");
+  const riga = (campo) => righe.find((r) => r[0] === campo) || [];
+  verifica(/^\d+ km\/h$/.test(riga("vel_limite")[2]) && Number(riga("vel_limite")[2].split(" ")[0]) === dump.vel_limite * 5,
+    "la velocità limite si legge in km/h: " + riga("vel_limite")[2]);
+  // The signal at 30400 as the train text writes it: segnale, posizione, sx, s1, s2, s3, rapp, dx, d1, ...
+  const v = righeTreno.find((r) => r.startsWith("segnale,   30400,")).split(",").slice(1).map(Number);
+  verifica(riga("dato1")[2] === "s1 " + v[2] + ", d1 " + v[7] && riga("dato4")[2] === "rapp " + v[5] + ", sx " + v[1] + ", dx " + v[6],
+    "i valori del segnale hanno i nomi del testo: " + riga("dato1")[2] + " / " + riga("dato4")[2]);
+
+  // The chainage range the cell lies in, as the line text writes it, and no chainage made up for the cell.
+  const testoLinea = fs.readFileSync(path.join(lavoro, "testi", "Corsanta_linea.txt"), "latin1").split("\r\n");
+  const numeri = (r) => r.split(",").slice(1).map(Number);
+  const [inizioUno, progressivaUno] = numeri(testoLinea.find((r) => r.startsWith("progressiva chilometrica uno")));
+  const chilometri = (m) => Math.floor(m / 1000) + "+" + String(m % 1000).padStart(3, "0");
+  const tratta = await p.$eval("#ispettore .tratta", (e) => e.textContent);
+  verifica(tratta === "tratta di progressiva: da " + inizioUno + " m, dove il testo scrive " + chilometri(progressivaUno),
+    "l'ispettore dà la tratta di progressiva della cella 609: " + tratta);
+  verifica(!(await p.$eval("#ispettore", (e) => e.innerText)).includes(chilometri(progressivaUno + 30400 - inizioUno)),
+    "e non ricava una progressiva per la posizione della cella");
+
+  // A click on the cell in the profile names the text lines that made it and shows the signal's.
+  const x = await p.evaluate(() => window.vista.xProfilo(30425));
+  const quadro = await p.$eval("#profilo", (c) => {
+    const b = c.getBoundingClientRect();
+    return { x: b.x, y: b.y, h: b.height };
+  });
+  await p.mouse.click(quadro.x + x, quadro.y + quadro.h / 2);
+  await unFotogramma(p);
+  verifica((await p.evaluate(() => window.vista.stato().scelta)) === 609, "un clic sul profilo a 30425 m sceglie la cella 609");
+  const rigaSegnale609 = righeTreno.findIndex((r) => r.startsWith("segnale,   30400,")) + 1;
+  // A gradient lies on the cells from its position / 50 on, up to the next one.
+  const pendenze = testoLinea.map((r, i) => [r, i + 1]).filter(([r]) => r.startsWith("pendenza,") && numeri(r)[0] / 50 <= 609);
+  const rigaPendenza = pendenze[pendenze.length - 1][1];
+  const fonti = await p.$$eval("#ispettore ul.sorgenti li", (l) => l.map((x) => x.textContent));
+  verifica(fonti.includes("elemento, marca di avvicinamento: treno_fuori_griglia.txt:" + rigaSegnale609) ||
+    fonti.includes("elemento: treno_fuori_griglia.txt:" + rigaSegnale609), "l'ispettore nomina la riga del segnale: " + fonti.join(" | "));
+  verifica(fonti.includes("pendenza: testi/Corsanta_linea.txt:" + rigaPendenza), "e la riga della pendenza in vigore (riga " + rigaPendenza + ")");
+  const sorgente = await p.$eval("#sorgente", (e) => e.innerText);
+  verifica(sorgente.includes("treno_fuori_griglia.txt:" + rigaSegnale609) && sorgente.includes(righeTreno[rigaSegnale609 - 1]),
+    "il pannello della riga mostra il testo della riga del segnale");
+
+  // The train text's first station with a time, chosen in the list: its stored category and time beside what they mean.
+  const f = numeri(righeTreno.find((r) => r.startsWith("stazione,") && numeri(r)[13] !== 0));
+  const secondi = (f[13] * 60 + f[14]) * 60 + f[15];
+  const atteso = "orario " + f[13] + ":" + String(f[14]).padStart(2, "0") + ":" + String(f[15]).padStart(2, "0");
+  const slotOrario = (await p.evaluate(() => JSON.parse(document.getElementById("dati").textContent).stazioni)).find((s) => s.posizione === f[0]).slot;
+  await p.click('#stazioni tr[data-slot="' + slotOrario + '"]');
+  const visibili = await p.$$eval("#stazioni tr.significato", (r) => r.filter((x) => x.offsetHeight > 0).map((x) => x.innerText));
+  verifica(visibili.length === 1 && visibili[0].includes("valore nel file: codice " + f[1] + ", valore4 " + secondi) &&
+    visibili[0].includes("significato: categoria " + f[1] + ": zona") && visibili[0].includes(atteso),
+    "la stazione scelta nell'elenco mostra codice " + f[1] + " e valore4 " + secondi + " con categoria e «" + atteso + "»: " + visibili.join(" | "));
+  const ispettoreStazione = await p.$eval("#ispettore", (e) => e.innerText);
+  verifica(ispettoreStazione.includes("valore4 " + secondi) && ispettoreStazione.includes(atteso), "e l'ispettore della sua cella li mostra");
 
   for (const [testo, cella] of [["cella 100", 100], ["km 70,4", 1409], ["km 70.4", 1409]]) {
     await p.click("#cerca", { clickCount: 3 });
@@ -199,6 +256,9 @@ async function scenarioIncorporato(browser) {
     const s = await p.evaluate(() => window.vista.stato());
     verifica(s.scelta === 222, "un clic sulla diagnostica sceglie la cella del segnale, 222 (è la " + s.scelta + ")");
     verifica((await p.evaluate(() => window.vista.disegnate())).diagnostiche > 0, "la diagnostica è segnata sulla linea");
+    const riga = await p.$eval("#sorgente", (e) => e.innerText);
+    verifica(riga.includes("treno_fuori_griglia.txt:" + rigaSegnale + ":") && riga.includes(righeTreno[rigaSegnale - 1]),
+      "e il pannello della riga mostra la sua riga: " + righeTreno[rigaSegnale - 1].trim());
   }
 
   await p.click("#cerca", { clickCount: 3 });
@@ -214,6 +274,22 @@ async function scenarioIncorporato(browser) {
 
   verifica(errori.length === 0, "nessun errore nella console" + (errori.length ? ": " + errori.join(" | ") : ""));
   verifica(rifiutate.length === 0, "nessuna richiesta fuori dal file" + (rifiutate.length ? ": " + rifiutate.join(" ") : ""));
+  await p.close();
+}
+
+// Without the texts: the fields still decoded, no text lines.
+async function senzaTesti(browser) {
+  esegui("view", "--dir", "uscita", "--name", "Corsanta", "--number", "7402", "--out", "senza_testi.html");
+  const { p, errori } = await apri(browser, path.join(lavoro, "senza_testi.html"));
+  await p.click("#cerca");
+  await p.keyboard.type("30400");
+  await p.keyboard.press("Enter");
+  await unFotogramma(p);
+  const righe = await p.$$eval("#ispettore table.campi tbody tr", (r) => r.map((x) => [...x.children].map((c) => c.textContent)));
+  verifica(righe.some((r) => r[0] === "vel_limite" && / km\/h$/.test(r[2])), "senza testi l'ispettore dà ancora i significati");
+  verifica(await p.$eval("#sezione_sorgente", (e) => e.hidden), "senza testi il pannello della riga è nascosto");
+  verifica((await p.$$("#ispettore ul.sorgenti")).length === 0, "senza testi l'ispettore non nomina righe");
+  verifica(errori.length === 0, "senza testi: nessun errore nella console" + (errori.length ? ": " + errori.join(" | ") : ""));
   await p.close();
 }
 
@@ -253,6 +329,7 @@ async function lineaLunga(browser) {
   });
   try {
     await scenarioIncorporato(browser);
+    await senzaTesti(browser);
     if (generaTesti) await lineaLunga(browser);
   } finally {
     await browser.close();
