@@ -252,7 +252,12 @@ void leggi_testo_treno(Lettura& l) {
           if (l.verifica()) continue;
           break;
         }
-        if (l.verifica()) l.avvisi_segnale(v[0], v[1], v[10]);
+        if (l.verifica()) {
+          l.avvisi_segnale(v[0], v[1], v[10]);
+          // The values packed in pairs into the cell's 16-bit fields.
+          for (int i = 0; i < 3; ++i) l.avviso_16(somma(prodotto(v[2 + i], 10), v[7 + i]), 3 + i);
+          l.avviso_16(somma(somma(prodotto(v[5], 10), prodotto(v[1], 3)), v[6]), 6);
+        }
         const std::int32_t codice_prima = p.codice_errore;
         memo_segnale(p, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10]);
         if (p.codice_errore > 0) {

@@ -309,8 +309,9 @@ constexpr Avviso kAvvisiPendenza[] = {A::kFuoriOrdine, A::kPendenzaTroncata, A::
                                       A::kOltreLaLinea, A::kFuoriSezione};
 constexpr Avviso kAvvisiMontagna[] = {A::kMontagnaUnita, A::kFuoriGriglia, A::kOltreLaLinea,
                                       A::kFuoriSezione};
-constexpr Avviso kAvvisiIndicatore[] = {A::kVelocitaFuoriPasso, A::kMarcaSostituita,
-                                        A::kFuoriGriglia, A::kOltreLaLinea, A::kFuoriSezione};
+constexpr Avviso kAvvisiIndicatore[] = {A::kVelocitaFuoriPasso, A::kValoreTroncato,
+                                        A::kMarcaSostituita,    A::kFuoriGriglia,
+                                        A::kOltreLaLinea,       A::kFuoriSezione};
 constexpr Avviso kAvvisiCartello[] = {A::kTestoLungo,   A::kCarattereNonCp1252, A::kMarcaSostituita,
                                       A::kFuoriGriglia, A::kOltreLaLinea,       A::kFuoriSezione};
 constexpr std::span<const Avviso> kAvvisiNessuno;
@@ -322,8 +323,8 @@ constexpr Avviso kAvvisiStazione[] = {A::kOrarioIndietro, A::kTestoLungo, A::kCa
 constexpr Avviso kAvvisiRallentamento[] = {A::kRallentamentoSenzaFine, A::kValoreTroncato,
                                            A::kVelocitaFuoriPasso,     A::kRegistroResiduo,
                                            A::kFuoriGriglia,           A::kOltreLaLinea};
-constexpr Avviso kAvvisiSegnale[] = {A::kTempoAlzato, A::kMarcaSostituita, A::kRegistroResiduo,
-                                     A::kFuoriGriglia, A::kOltreLaLinea};
+constexpr Avviso kAvvisiSegnale[] = {A::kTempoAlzato,     A::kValoreTroncato, A::kMarcaSostituita,
+                                     A::kRegistroResiduo, A::kFuoriGriglia,   A::kOltreLaLinea};
 constexpr Avviso kAvvisiAbbattimento[] = {A::kValoreTroncato, A::kFuoriGriglia, A::kOltreLaLinea};
 
 // ---- The records ---------------------------------------------------------

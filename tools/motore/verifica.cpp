@@ -139,7 +139,7 @@ std::string dettaglio_avviso(Avviso a, const std::string& d) {
     case Avviso::kMontagnaUnita:
       return "tipo " + d;
     case Avviso::kValoreTroncato:
-      return d;
+      return d + ", nella cella " + std::to_string(basso16(std::stoi(d)));
     case Avviso::kOrarioIndietro: {
       const std::int32_t questo = std::stoi(d);
       const std::int32_t prima = std::stoi(d.substr(d.find(' ') + 1));

@@ -442,7 +442,8 @@ TEST(Verifica, MessaggiConIValoriDecodificatiESuggerimentiDelTesto) {
   const EsitoVerifica e = verifica_di(
       {{},
        {"pendenza,  0,  200", "velocita,  0,  100", "Pendenzza,  0,  0", "Sfondo Uno,  1"},
-       {stazione(1000, 27, 300, 8), stazione(5000, 27, 300, 7), "segnal,  2500, 1"}});
+       {stazione(1000, 27, 300, 8), stazione(5000, 27, 300, 7), "segnal,  2500, 1",
+        "segnale,  3000,  1, 3276, 1, 0, 0, 0, 9, 0, 0, 0"}});
   std::vector<std::string> messaggi;
   for (const Diagnostica& d : e.diagnostiche) messaggi.push_back(d.id + ": " + d.messaggio);
   const std::vector<std::string> attesi = {
@@ -460,6 +461,9 @@ TEST(Verifica, MessaggiConIValoriDecodificatiESuggerimentiDelTesto) {
       "con un orario (7:00:00, la stazione precedente 8:00:00)",
       "chiave-sconosciuta: campo che nessuna parola chiave riconosce: il pacchetto lo salta "
       "(\"segnal\"; forse \"segnale\"?)",
+      // s1 × 10 + d1 does not fit the cell's 16 bits.
+      "valore-troncato: valore che il suo campo di 16 bit non contiene: il pacchetto ne tiene i "
+      "16 bit bassi (32769, nella cella -32767)",
   };
   EXPECT_EQ(messaggi, attesi);
 }
