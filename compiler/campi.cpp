@@ -120,7 +120,7 @@ double LettoreCampi::campo_numero() {
          !fine_riga(testo_[pos_])) {
     ++pos_;
   }
-  const std::string campo = testo_.substr(inizio, pos_ - inizio);
+  ultimo_numero_.assign(testo_, inizio, pos_ - inizio);
   salta_spazi();
   if (pos_ < testo_.size()) {
     if (testo_[pos_] == ',') {
@@ -129,7 +129,7 @@ double LettoreCampi::campo_numero() {
       consuma_a_capo();
     }
   }
-  return converti(campo);
+  return converti(ultimo_numero_);
 }
 
 template <typename F>

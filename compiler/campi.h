@@ -50,6 +50,10 @@ class LettoreCampi {
   // Where the reads since the last segna() began: 0 is the first of them.
   // Later reads than the history holds are not kept.
   void segna() { letture_ = 0; }
+  // How many reads began since the last segna(), the failed one included.
+  int letture() const { return letture_; }
+  // The most recent number field as written, also when it failed to convert.
+  const std::string& ultimo_numero() const { return ultimo_numero_; }
   // Only line and column: the field reader does not know which text it reads
   // (Lettura::luogo adds that).
   struct Luogo {
@@ -95,6 +99,7 @@ class LettoreCampi {
   Luogo storia_[kStoria];
   int letture_ = 0;
   bool in_lettura_ = false;
+  std::string ultimo_numero_;
 };
 
 }  // namespace progetto1

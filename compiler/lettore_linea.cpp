@@ -39,6 +39,7 @@ void leggi_progressiva(Lettura& l, stazione& s) {
   s.valore1 = c.leggi_long();
   s.valore2 = c.leggi_long();
   s.valore3 = c.leggi_long();
+  if (l.verifica()) l.avviso_intervallo(catalogo::Voce::kProgressivaUno, 3, s.valore3);
   // The train reader tests them at its end; a check names this record then.
   if (l.verifica() && l.luogo_progressive.riga == 0) {
     if (s.valore1 % kMetriCella != 0) l.luogo_progressive = l.luogo(1);
@@ -141,8 +142,8 @@ Esito leggi_testo_linea(Lettura& l) {
         }
         if (treno.valore2 == 0) treno.valore3 = 0;
       }
-    } catch (const Guasto&) {
-      if (!l.prosegui_dopo_guasto()) throw;
+    } catch (const Guasto& g) {
+      if (!l.prosegui_dopo_guasto(g)) throw;
     }
 
     if (chiave::intestazione(k.r)) break;
@@ -292,8 +293,8 @@ Esito leggi_testo_linea(Lettura& l) {
         l.prossimo_cartello = differenza(l.prossimo_cartello, 1);
         l.record(cella_di(pos));
       }
-    } catch (const Guasto&) {
-      if (!l.prosegui_dopo_guasto()) throw;
+    } catch (const Guasto& g) {
+      if (!l.prosegui_dopo_guasto(g)) throw;
     }
   }
 

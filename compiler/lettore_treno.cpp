@@ -82,6 +82,15 @@ Passo leggi_stazione(Lettura& l, std::int32_t& numero) {
   s.testo = c.leggi_testo();
   if (l.verifica()) {
     l.avvisi_testo(s.testo, 17, kNomeStazione);
+    const std::int32_t orario[] = {ore, minuti, secondi};
+    for (int i = 0; i < 3; ++i) l.avviso_intervallo(Voce::kStazione, 14 + i, orario[i]);
+    if (l.stazione_precedente && posizione < l.stazione_precedente->posizione) {
+      const Lettura::StazioneLetta& prima = *l.stazione_precedente;
+      l.avviso(Avviso::kStazioneFuoriOrdine, 1,
+               s.testo + "\t" + std::to_string(posizione) + "\t" + prima.nome + "\t" +
+                   std::to_string(prima.riga) + "\t" + std::to_string(prima.posizione));
+    }
+    l.stazione_precedente = Lettura::StazioneLetta{s.testo, l.riga_record, posizione};
     // A time of 0 is a station without a time (the train passes it).
     if (s.valore4 != 0) {
       if (s.valore4 < l.ultimo_orario) {
@@ -240,6 +249,10 @@ void leggi_testo_treno(Lettura& l) {
         treno.intero3 = c.leggi_integer();
         treno.intero4 = c.leggi_integer();
         treno.intero5 = c.leggi_integer();
+        if (l.verifica()) {
+          const std::int16_t orologio[] = {treno.intero3, treno.intero4, treno.intero5};
+          for (int i = 0; i < 3; ++i) l.avviso_intervallo(Voce::kOrologio, i + 1, orologio[i]);
+        }
       }
       if (k.e(Voce::kSabbia)) treno.intero1 = c.leggi_integer();
 
@@ -325,8 +338,8 @@ void leggi_testo_treno(Lettura& l) {
         if (passo == Passo::kFine) return;
         if (passo == Passo::kEsci) break;
       }
-    } catch (const Guasto&) {
-      if (!l.prosegui_dopo_guasto()) throw;
+    } catch (const Guasto& g) {
+      if (!l.prosegui_dopo_guasto(g)) throw;
     }
   }
 

@@ -10,9 +10,11 @@
 #include <string_view>
 
 #include "compiler/campi.h"
+#include "compiler/catalogo/catalogo.h"
 #include "compiler/osservatore.h"
 #include "compiler/traccia.h"
 #include "model/archivio.h"
+#include "model/guasto.h"
 #include "model/numeri.h"
 #include "model/pacchetto.h"
 
@@ -31,6 +33,7 @@ struct Lettura {
   std::optional<LettoreCampi> campi;
   long riga_record = 0;  // line of the current record's keyword field
   long colonna_record = 0;
+  std::string chiave_record;  // a check only: that field
   // A check only: a line record beyond the track, whose code the package
   // would still hold when the train text's next signal or slow-down is placed.
   bool codice_residuo = false;
@@ -76,13 +79,21 @@ struct Lettura {
     if (basso16(v) != v) avviso(Avviso::kValoreTroncato, valore, std::to_string(v));
   }
   void avvisi_segnale(std::int32_t pos, std::int32_t sx, std::int32_t tempo);
+  // A value outside the range the catalogue gives its field (1-based).
+  void avviso_intervallo(catalogo::Voce v, int campo, std::int64_t valore) const;
   void avvisi_rallentamento(std::int32_t x, std::int32_t v, std::int32_t lunghezza);
 
   // A check only.
   long riga_ultimo_record = 0;
   bool stazioni_chiuse = false;    // the station table is full
   std::int32_t ultimo_orario = 0;  // of the last station with a time
-  Luogo luogo_progressive;         // the first chainage value not a multiple of 50
+  struct StazioneLetta {
+    std::string nome;
+    long riga = 0;
+    std::int32_t posizione = 0;
+  };
+  std::optional<StazioneLetta> stazione_precedente;
+  Luogo luogo_progressive;  // the first chainage value not a multiple of 50
   // The line to report for a failure caught by the reader's handler.
   long riga_guasto() const;
   long colonna_guasto() const;
@@ -101,7 +112,9 @@ struct Lettura {
   // In a check: a failure of the field reading or of the arithmetic, caught
   // in a record loop, told as code 25; true when reading can go on with the
   // next line (there are cells to read into).
-  bool prosegui_dopo_guasto();
+  bool prosegui_dopo_guasto(const Guasto& g);
+  // Tells the observer what the failed read met.
+  void spiega_guasto(const Guasto& g) const;
   void avviso(Avviso a, int valore = 0, const std::string& dettaglio = {}) const {
     if (osservatore != nullptr) osservatore->avviso(a, luogo(valore), dettaglio);
   }

@@ -16,6 +16,7 @@ void Lettura::leggi_chiave() {
   p.riga = campi->leggi_testo();
   riga_record = campi->riga_lettura();
   colonna_record = campi->colonna_lettura();
+  if (verifica()) chiave_record = p.riga;
   campi->segna();
 }
 
@@ -62,13 +63,24 @@ void Lettura::traccia_riga(long riga) {
 
 void Lettura::avvisi_chiave(int riconosciute, bool altra_sezione) {
   const std::string& r = p.riga;
+  if (chiave::intestazione(r) &&
+      !catalogo::e_intestazione(
+          testo == Luogo::Testo::kLinea ? catalogo::Testo::kLinea : catalogo::Testo::kTreno, r)) {
+    avviso(Avviso::kIntestazioneSconosciuta, 0, r);
+  }
   if (riconosciute > 1) {
     avviso(Avviso::kChiaveAmbigua, 0, std::to_string(riconosciute));
   } else if (riconosciute == 0) {
     const bool parola = r.find_first_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ") !=
                         std::string::npos;
     if (riga_record == riga_ultimo_record && !r.empty()) {
-      avviso(Avviso::kValoreInPiu);
+      // "4,5": a decimal comma cuts a number in two.
+      const bool cifre = r.size() <= 3 && r.find_first_not_of("0123456789") == std::string::npos;
+      if (cifre && !campi->ultimo_numero().empty()) {
+        avviso(Avviso::kVirgolaDecimale, 0, campi->ultimo_numero() + "," + r);
+      } else {
+        avviso(Avviso::kValoreInPiu);
+      }
     } else if (altra_sezione) {
       avviso(Avviso::kFuoriSezione);
     } else if (parola && !chiave::intestazione(r)) {
@@ -137,6 +149,15 @@ void Lettura::avvisi_segnale(std::int32_t pos, std::int32_t sx, std::int32_t tem
   }
 }
 
+void Lettura::avviso_intervallo(catalogo::Voce v, int campo, std::int64_t valore) const {
+  const catalogo::Campo& c = catalogo::record(v).campi[static_cast<std::size_t>(campo) - 1];
+  if (valore < c.minimo || valore > c.massimo) {
+    avviso(Avviso::kFuoriIntervallo, campo,
+           std::to_string(static_cast<int>(v)) + " " + std::to_string(campo) + " " +
+               std::to_string(valore));
+  }
+}
+
 void Lettura::avvisi_rallentamento(std::int32_t x, std::int32_t v, std::int32_t lunghezza) {
   avviso_velocita(v, 2);
   avviso_16(v, 2);
@@ -172,8 +193,24 @@ bool Lettura::prosegui_dopo_piazzamento(std::int32_t codice_prima, std::int32_t 
   return prosegui(codice, posizione);
 }
 
-bool Lettura::prosegui_dopo_guasto() {
+void Lettura::spiega_guasto(const Guasto& g) const {
+  if (!verifica() || !campi) return;
+  GuastoLettura x;
+  x.chiave = chiave_record;
+  x.riga_record = riga_record;
+  x.colonna_record = colonna_record;
+  x.guasto = g.numero();
+  if (campi->in_lettura()) {
+    x.campo = campi->letture();
+    x.riga_campo = campi->riga_lettura();
+    x.trovato = campi->ultimo_numero();
+  }
+  osservatore->lettura_fallita(x);
+}
+
+bool Lettura::prosegui_dopo_guasto(const Guasto& g) {
   if (!verifica() || p.percorso.vuoto()) return false;
+  spiega_guasto(g);
   osservatore->errore(CodiceErrore::kLettura, 0, {testo, riga_guasto(), colonna_guasto()});
   campi->salta_a_riga(campi->riga_lettura() + 1);
   return true;
@@ -233,13 +270,14 @@ void memorizza_dati(Pacchetto& p, Archivio& archivio, Traccia* traccia, Osservat
   try {
     if (leggi_testo_linea(l) == Esito::kFine) return;
     leggi_testo_treno(l);
-  } catch (const Guasto&) {
+  } catch (const Guasto& g) {
     // A text that cannot be read to the end is refused as a whole: neither
     // description text is left behind for a later run to trip over.
     for (const std::string& nome : {nome_testo_linea(p), nome_testo_treno(p)}) {
       if (archivio.esiste(nome)) archivio.elimina(nome);
     }
     if (l.verifica()) {
+      l.spiega_guasto(g);
       osservatore->errore(CodiceErrore::kLettura, 0,
                           {l.testo, l.riga_guasto(), l.colonna_guasto()});
       return;

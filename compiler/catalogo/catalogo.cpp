@@ -574,6 +574,16 @@ std::vector<std::string> testo_di_esempio(Testo t) {
   return righe;
 }
 
+bool e_intestazione(Testo t, std::string_view campo) {
+  const std::size_t a = campo.find_first_not_of(" \t");
+  if (a == std::string_view::npos) return false;
+  const std::string m = minuscole(campo.substr(a, campo.find_last_not_of(" \t") - a + 1));
+  for (const Sezione& s : kSezioni) {
+    if (s.testo == t && s.intestazione == m) return true;
+  }
+  return false;
+}
+
 std::string_view nome_file(Testo t) {
   return t == Testo::kLinea ? "NOME_linea.txt" : "NOME_NUMERO-.txt";
 }

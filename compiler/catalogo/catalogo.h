@@ -119,6 +119,10 @@ std::optional<Voce> cerca(std::string_view parola);
 // under it, in the writers' order. The two compile without codes.
 std::vector<std::string> testo_di_esempio(Testo t);
 
+// True when a field, blanks around it aside and ignoring case, is one of the
+// headings of the text.
+bool e_intestazione(Testo t, std::string_view campo);
+
 // The file names of the two texts, as a person reads them.
 std::string_view nome_file(Testo t);
 std::string_view nome_testo(Testo t);  // "testo della linea", "testo del treno"

@@ -6,6 +6,7 @@
 #include <limits>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <stdexcept>
 #include <tuple>
 #include <type_traits>
@@ -20,6 +21,7 @@
 #include "model/cella.h"
 #include "model/costanti.h"
 #include "model/cp1252.h"
+#include "model/guasto.h"
 #include "model/numeri.h"
 #include "model/pacchetto.h"
 #include "model/tracciati.h"
@@ -100,6 +102,17 @@ const std::vector<VoceAvviso>& tabella_avvisi() {
        "con il codice " + testo_codice(CodiceErrore::kOltreIlPercorso) +
            " del testo della linea ancora registrato il pacchetto fermerebbe qui la lettura del "
            "treno"},
+      {Avviso::kIntestazioneSconosciuta, "intestazione-sconosciuta",
+       "intestazione che non è tra quelle del testo: serve solo a chi legge, ma se contiene le "
+       "parole di un record il pacchetto la legge come quel record"},
+      {Avviso::kFuoriIntervallo, "fuori-intervallo",
+       "valore fuori da quelli che il suo campo ammette: il pacchetto lo prende com'è"},
+      {Avviso::kVirgolaDecimale, "virgola-decimale",
+       "numero seguito da un campo di una, due o tre cifre dove il record non ne ha altri: forse "
+       "una virgola decimale, ma i numeri sono interi e la virgola separa i campi"},
+      {Avviso::kStazioneFuoriOrdine, "stazione-fuori-ordine",
+       "stazione scritta dopo una stazione che sta più avanti sulla linea: le stazioni vanno in "
+       "ordine di posizione"},
       {Avviso::kTestoScambiato, "testo-scambiato",
        "il testo sembra l'altro dei due (quasi tutte le sue parole chiave sono dell'altro testo): "
        "il pacchetto non vi trova quasi nulla"},
@@ -140,6 +153,30 @@ std::string dettaglio_avviso(Avviso a, const std::string& d) {
       return "tipo " + d;
     case Avviso::kValoreTroncato:
       return d + ", nella cella " + std::to_string(basso16(std::stoi(d)));
+    case Avviso::kFuoriIntervallo: {
+      std::istringstream in(d);
+      int voce = 0;
+      int campo = 0;
+      long valore = 0;
+      in >> voce >> campo >> valore;
+      const catalogo::Campo& c = catalogo::record(static_cast<catalogo::Voce>(voce))
+                                     .campi[static_cast<std::size_t>(campo) - 1];
+      return std::string(c.nome) + " " + std::to_string(valore) + ": il campo vuole da " +
+             std::to_string(c.minimo) + " a " + std::to_string(c.massimo);
+    }
+    case Avviso::kVirgolaDecimale: {
+      const std::string intero = d.substr(0, d.find(','));
+      return "\"" + d + "\" si legge " + intero + " e un campo " + d.substr(d.find(',') + 1) +
+             " in più: scrivi un numero intero, come " + intero;
+    }
+    case Avviso::kStazioneFuoriOrdine: {
+      std::vector<std::string> v;
+      std::istringstream in(d);
+      for (std::string x; std::getline(in, x, '\t');) v.push_back(x);
+      if (v.size() != 5) return d;
+      return da_cp1252(v[0]) + " (" + v[1] + " m) sta prima di " + da_cp1252(v[2]) + " (riga " +
+             v[3] + ", " + v[4] + " m) ma è scritta dopo";
+    }
     case Avviso::kOrarioIndietro: {
       const std::int32_t questo = std::stoi(d);
       const std::int32_t prima = std::stoi(d.substr(d.find(' ') + 1));
@@ -247,7 +284,95 @@ struct Evento {
   std::int32_t posizione = 0;
   Luogo luogo;
   std::string dettaglio;
+  std::optional<GuastoLettura> guasto;  // what a failed read (code 25) met
 };
+
+// The record a keyword field stands for in a text, as the readers take it.
+const catalogo::Record* record_di(const std::string& chiave, bool linea) {
+  for (const catalogo::Record& r : catalogo::records()) {
+    if ((r.testo == catalogo::Testo::kLinea) == linea && catalogo::riconosce(r.voce, chiave)) {
+      return &r;
+    }
+  }
+  return nullptr;
+}
+
+std::string tra_virgolette(const std::string& s) { return "\"" + da_cp1252(s) + "\""; }
+
+std::string atteso(const catalogo::Campo& c) {
+  switch (c.tipo) {
+    case catalogo::Tipo::kByte:
+      return "un numero intero da 0 a 255";
+    case catalogo::Tipo::kIntero:
+      return "un numero intero da -32768 a 32767";
+    case catalogo::Tipo::kLong:
+      return "un numero intero";
+    case catalogo::Tipo::kTesto:
+      return "un testo";
+  }
+  return "";
+}
+
+// A failed read told in the words of the catalogue: the record, the field by
+// name and number, what was found and what was expected. The place moves to
+// the end of the record's line when the line ran out of values and the read
+// went on into the next one.
+struct SpiegazioneLettura {
+  std::string messaggio;
+  long riga = 0;
+  long colonna = 0;
+};
+std::optional<SpiegazioneLettura> spiega_lettura(const GuastoLettura& g, bool linea,
+                                                 std::string_view riga_record) {
+  const catalogo::Record* r = record_di(g.chiave, linea);
+  if (g.guasto == Guasto::indice_fuori_intervallo().numero() && r != nullptr &&
+      (r->testo == catalogo::Testo::kLinea && !r->generale)) {
+    return SpiegazioneLettura{
+        "il record " + std::string(r->nome) +
+            " viene prima della lunghezza della linea (\"lunghezza percorso\" nella sezione "
+            "[generale]), o la lunghezza non è stata letta: il pacchetto non ha ancora le celle "
+            "del percorso",
+        g.riga_record, g.colonna_record};
+  }
+  if (r == nullptr || g.campo < 1 || static_cast<std::size_t>(g.campo) > r->campi.size()) {
+    return std::nullopt;
+  }
+  const std::size_t totale = r->campi.size();
+  const catalogo::Campo& c = r->campi[static_cast<std::size_t>(g.campo) - 1];
+  const std::string nome_campo = "campo " + std::to_string(g.campo) + " di " +
+                                 std::to_string(totale) + " (" + std::string(c.nome) + ": " +
+                                 std::string(c.descrizione) + ")";
+  const bool fine_testo = g.guasto == Guasto::input_oltre_fine().numero();
+  if (fine_testo || g.riga_campo > g.riga_record) {
+    // The record's line ended before its values did.
+    std::string mancano;
+    for (std::size_t i = static_cast<std::size_t>(g.campo) - 1; i < totale; ++i) {
+      mancano += (mancano.empty() ? "" : ", ") + std::string(r->campi[i].nome);
+    }
+    std::string m = "il record " + std::string(r->nome) + " ha " + std::to_string(g.campo - 1) +
+                    (g.campo - 1 == 1 ? " valore" : " valori") + " su " + std::to_string(totale) +
+                    ": mancano " + mancano;
+    m += fine_testo ? " (il testo finisce prima)"
+                    : "; il pacchetto ha preso come " + std::string(c.nome) + " il campo " +
+                          tra_virgolette(g.trovato) + " della riga " +
+                          std::to_string(g.riga_campo) + ", e lì si è fermato";
+    return SpiegazioneLettura{m, g.riga_record, static_cast<long>(riga_record.size()) + 1};
+  }
+  std::string m = "nel record " + std::string(r->nome) + ", " + nome_campo + ": ";
+  if (g.guasto == Guasto::overflow().numero()) {
+    m += tra_virgolette(g.trovato) + " non sta nel campo, che vuole " + atteso(c);
+  } else {
+    m += "trovato " + tra_virgolette(g.trovato) + " dove serve " + atteso(c);
+    if (g.trovato.find(':') != std::string::npos) {
+      m += "; un orario si scrive in tre campi, ore, minuti e secondi, separati da virgole "
+           "(7,22,0)";
+    } else if (g.trovato.find_first_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ") !=
+               std::string::npos) {
+      m += "; forse manca un valore prima di questo campo";
+    }
+  }
+  return SpiegazioneLettura{m, 0, 0};
+}
 
 // A text can repeat one fault a million times: past this many of one rule
 // only their number is kept, told in one diagnostic after the others.
@@ -256,12 +381,15 @@ constexpr long kMassimoPerRegola = 100;
 class Raccolta : public Osservatore {
  public:
   void errore(CodiceErrore codice, std::int32_t posizione, const Luogo& luogo) override {
-    if (tieni({codice, {}, posizione, luogo, {}}))
-      eventi.push_back({codice, {}, posizione, luogo, {}});
+    std::optional<GuastoLettura> g = std::move(guasto_);
+    guasto_.reset();
+    if (tieni({codice, {}, posizione, luogo, {}, {}}))
+      eventi.push_back({codice, {}, posizione, luogo, {}, std::move(g)});
   }
+  void lettura_fallita(const GuastoLettura& g) override { guasto_ = g; }
   void avviso(Avviso a, const Luogo& luogo, const std::string& dettaglio) override {
-    if (tieni({std::nullopt, a, 0, luogo, {}}))
-      eventi.push_back({std::nullopt, a, 0, luogo, dettaglio});
+    if (tieni({std::nullopt, a, 0, luogo, {}, {}}))
+      eventi.push_back({std::nullopt, a, 0, luogo, dettaglio, {}});
   }
 
   struct Omesse {
@@ -296,6 +424,7 @@ class Raccolta : public Osservatore {
     return false;
   }
   std::map<std::pair<std::int32_t, int>, long> contate;
+  std::optional<GuastoLettura> guasto_;
 };
 
 // The record behind a code found on the cells: the signal or the slow-down
@@ -442,6 +571,15 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
     d.file = linea ? file_linea : file_treno;
     d.riga = luogo.riga;
     d.colonna = luogo.colonna;
+    std::optional<SpiegazioneLettura> lettura;
+    if (ev.guasto) {
+      lettura = spiega_lettura(
+          *ev.guasto, linea, riga_di(linea ? righe_linea_ : righe_treno_, ev.guasto->riga_record));
+      if (lettura && lettura->riga > 0) {
+        d.riga = lettura->riga;
+        d.colonna = lettura->colonna;
+      }
+    }
     // A bad character is shown where it stands in its field.
     if (!ev.codice && ev.avviso == Avviso::kCarattereNonCp1252) {
       d.colonna += std::stol(ev.dettaglio) - 1;
@@ -462,6 +600,7 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
       d.id = id_errore(*ev.codice);
       d.codice = numero(*ev.codice);
       d.messaggio = voce_errore(*ev.codice).frase;
+      if (lettura) d.messaggio = "errore di lettura: " + lettura->messaggio;
       const std::string posizione = testo_posizione(numero(*ev.codice), ev.posizione);
       if (!posizione.empty()) {
         d.messaggio += "; " + posizione;
@@ -484,6 +623,19 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
         const std::string& s = voce->second;
         dettaglio = "\"" + da_cp1252(ev.dettaglio) + "\"";
         if (!s.empty()) dettaglio += "; forse " + s + "?";
+      }
+      if (ev.avviso == Avviso::kIntestazioneSconosciuta) {
+        const catalogo::Testo t = linea ? catalogo::Testo::kLinea : catalogo::Testo::kTreno;
+        std::vector<std::string> intestazioni;
+        for (const catalogo::Sezione& x : catalogo::sezioni()) {
+          if (x.testo == t) intestazioni.emplace_back(x.intestazione);
+        }
+        dettaglio = tra_virgolette(ev.dettaglio);
+        const std::string vicina = piu_vicina(ev.dettaglio, intestazioni);
+        if (!vicina.empty()) dettaglio += "; forse \"" + vicina + "\"?";
+        if (const catalogo::Record* rec = record_di(ev.dettaglio, linea)) {
+          dettaglio += "; il pacchetto la legge come un record " + std::string(rec->nome);
+        }
       }
       if (!dettaglio.empty()) d.messaggio += " (" + dettaglio + ")";
     }

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <set>
 
+#include "compiler/catalogo/catalogo.h"
 #include "model/codici_errore.h"
 #include "tools/motore/compilazione.h"
 #include "tools/prova/strumento.h"
@@ -216,7 +217,23 @@ TEST(Verifica, UnGuastoPerRigaConIlSuoLuogo) {
        11,
        1,
        1},
-      {"valore in più", {{}, {"pendenza,  0,  0,  7"}, {}}, "valore-in-piu", kL, 11, 20, 1},
+      {"valore in più", {{}, {"pendenza,  0,  0,  7000"}, {}}, "valore-in-piu", kL, 11, 20, 1},
+      {"virgola decimale", {{}, {"pendenza,  0,  4,5"}, {}}, "virgola-decimale", kL, 11, 18, 1},
+      {"intestazione sbagliata",
+       {{}, {}, {"[rallentamnti]"}},
+       "intestazione-sconosciuta",
+       kT,
+       3,
+       1,
+       1},
+      {"minuti dell'orologio", {{}, {}, {"orologio,  7  60  0"}}, "fuori-intervallo", kT, 3, 15, 1},
+      {"stazioni scambiate",
+       {{}, {}, {stazione(5000, 27, 300), stazione(1000, 27, 300)}},
+       "stazione-fuori-ordine",
+       kT,
+       4,
+       14,
+       2},
       {"parola chiave con trattino",
        {{}, {"indicatori-vmax,  700,  90,  110,  110,  0,  ,  ,  ,  0"}, {}},
        "chiave-con-trattino",
@@ -434,6 +451,97 @@ TEST(Verifica, MoltiGuastiInUnaSolaCorsa) {
       "                 ^\n");
   EXPECT_EQ(e.errori(), 4);
   EXPECT_EQ(e.avvisi(), 2);
+}
+
+// The mistakes authors make in reading, each told with the record, the field
+// by its name and number, what was found and what was expected, where the
+// reading went wrong.
+TEST(Verifica, ErroriDiLetturaNominanoRecordECampo) {
+  struct Sbaglio {
+    Righe treno;
+    long riga;
+    long colonna;
+    const char* messaggio;
+  };
+  const Sbaglio casi[] = {
+      {{"stazione,    1000,  27,  300, 0,0,0, 0,0,0, 0,0,0, 0, 8,0, Alfa"},
+       3,
+       60,
+       "errore di lettura: nel record stazione, campo 16 di 17 (secondi: secondi dell'orario): "
+       "trovato \"Alfa\" dove serve un numero intero; forse manca un valore prima di questo "
+       "campo"},
+      {{"rallentamento,   3000,    30,  1000", "[segnali]"},
+       3,
+       36,
+       "errore di lettura: il record rallentamento ha 3 valori su 6: mancano f_tt, f_ta, d_v; il "
+       "pacchetto ha preso come f_tt il campo \"[segnali]\" della riga 4, e lì si è fermato"},
+      {{"stazione,    1000,  27,  300, 0,0,0, 0,0,0, 0,0,0, 0, 7:22, 0, Alfa"},
+       3,
+       55,
+       "errore di lettura: nel record stazione, campo 14 di 17 (ore: ora dell'orario della "
+       "stazione): trovato \"7:22\" dove serve un numero intero; un orario si scrive in tre "
+       "campi, ore, minuti e secondi, separati da virgole (7,22,0)"},
+      {{"sabbia,  70000"},
+       3,
+       10,
+       "errore di lettura: nel record sabbia, campo 1 di 1 (sabbia: scorta di sabbia del treno (il "
+       "pacchetto non ne fissa l'unità)): \"70000\" non sta nel campo, che vuole un numero intero "
+       "da -32768 a 32767"},
+  };
+  for (const Sbaglio& c : casi) {
+    const EsitoVerifica e = verifica_di({{}, {}, c.treno});
+    const auto d = std::find_if(e.diagnostiche.begin(), e.diagnostiche.end(),
+                                [](const Diagnostica& x) { return x.id == "E25"; });
+    ASSERT_NE(d, e.diagnostiche.end()) << testo_verifica(e);
+    EXPECT_EQ(d->messaggio, c.messaggio);
+    EXPECT_EQ(d->riga, c.riga) << c.messaggio;
+    EXPECT_EQ(d->colonna, c.colonna) << c.messaggio;
+  }
+}
+
+// A value left out of any record kind: the reading fails, and the message
+// names that record and the value that is missing.
+TEST(Verifica, UnValoreMancanteInOgniRecord) {
+  for (const catalogo::Record& r : catalogo::records()) {
+    const bool linea = r.testo == catalogo::Testo::kLinea;
+    std::vector<std::string> testi[2] = {catalogo::testo_di_esempio(catalogo::Testo::kLinea),
+                                         catalogo::testo_di_esempio(catalogo::Testo::kTreno)};
+    std::vector<std::string>& righe = testi[linea ? 0 : 1];
+    const auto riga = std::find(righe.begin(), righe.end(), std::string(r.esempio));
+    ASSERT_NE(riga, righe.end()) << r.nome;
+    // Without its last number and the comma or blanks before it; a record
+    // that ends with a text loses the last number before the text.
+    const auto senza_ultimo = [](std::string t) {
+      t.erase(t.find_last_not_of(' ') + 1);
+      t.erase(t.find_last_of(", ") + 1);
+      t.erase(t.find_last_not_of(' ') + 1);
+      if (t.ends_with(',')) t.pop_back();
+      return t;
+    };
+    const bool testo_finale = r.campi.back().tipo == catalogo::Tipo::kTesto;
+    const std::string esempio(r.esempio);
+    if (testo_finale) {
+      const std::size_t testo = esempio.rfind(',');
+      *riga = senza_ultimo(esempio.substr(0, testo)) + esempio.substr(testo);
+    } else {
+      *riga = senza_ultimo(esempio);
+    }
+    const EsitoVerifica e =
+        verifica(unisci(testi[0]), unisci(testi[1]), kNomeLinea, kNumeroTreno, kL, kT);
+    const auto d = std::find_if(e.diagnostiche.begin(), e.diagnostiche.end(),
+                                [](const Diagnostica& x) { return x.id == "E25"; });
+    ASSERT_NE(d, e.diagnostiche.end()) << r.nome << "\n" << testo_verifica(e);
+    const std::size_t mancante = r.campi.size() - (testo_finale ? 2 : 1);
+    const std::string atteso =
+        testo_finale
+            ? "nel record " + std::string(r.nome) + ", campo " + std::to_string(mancante + 1) +
+                  " di " + std::to_string(r.campi.size())
+            : "il record " + std::string(r.nome) + " ha " + std::to_string(mancante) +
+                  (mancante == 1 ? " valore" : " valori") + " su " +
+                  std::to_string(r.campi.size()) + ": mancano " + std::string(r.campi.back().nome);
+    EXPECT_NE(d->messaggio.find(atteso), std::string::npos) << r.nome << ": " << d->messaggio;
+    EXPECT_EQ(d->file, linea ? kL : kT) << r.nome;
+  }
 }
 
 // Values in messages decoded as the cells hold them; suggestions only from
