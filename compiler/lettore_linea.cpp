@@ -159,8 +159,8 @@ Esito leggi_testo_linea(Lettura& l) {
   if (con_piano && p.tabella_linea.esiste()) inizia_piano(p.tabella_linea);
 
   // The line's elements, in whatever section they stand.
-  std::int32_t ultima_pendenza = -1;  // a check only: the previous gradient's position
-  Luogo luogo_pendenza;               // a check only: the record of `pendenza`
+  Lettura::Precedente ultima_pendenza;  // a check only
+  Luogo luogo_pendenza;                 // a check only: the record of `pendenza`
   for (;;) {
     if (!l.prossima_chiave()) break;
     const chiave::Campo k(p.riga);

@@ -185,8 +185,8 @@ void leggi_testo_treno(Lettura& l) {
   std::int32_t velocita = 0;
   std::int32_t aderenza = 0;
   std::int32_t numero = 1;
-  std::int32_t ultima_velocita = -1;  // a check only: the previous record's position
-  std::int32_t ultima_aderenza = -1;
+  Lettura::Precedente ultima_velocita;  // a check only
+  Lettura::Precedente ultima_aderenza;
   Luogo luogo_velocita;  // a check only: the records of `velocita` and `aderenza`
   Luogo luogo_aderenza;
 

@@ -73,7 +73,12 @@ struct Lettura {
   void avvisi_montagna(std::int32_t fine, std::int32_t tipo_scritto, std::int32_t tipo) const;
   void avviso_velocita(std::int32_t v, int valore) const;
   void avvisi_testo(const std::string& t, int valore, std::size_t massimo) const;
-  void avviso_ordine(std::int32_t& ultima, std::int32_t pos) const;
+  // A check only: the previous record of a kind that goes in order.
+  struct Precedente {
+    std::int32_t posizione = -1;
+    long riga = 0;
+  };
+  void avviso_ordine(Precedente& precedente, std::int32_t pos) const;
   // A value the placement stores into a 16-bit field of a cell.
   void avviso_16(std::int32_t v, int valore) const {
     if (basso16(v) != v) avviso(Avviso::kValoreTroncato, valore, std::to_string(v));

@@ -134,10 +134,13 @@ void Lettura::avvisi_testo(const std::string& t, int valore, std::size_t massimo
   }
 }
 
-void Lettura::avviso_ordine(std::int32_t& ultima, std::int32_t pos) const {
+void Lettura::avviso_ordine(Precedente& precedente, std::int32_t pos) const {
   // A record not beyond the one before fills one cell and moves on.
-  if (ultima >= 0 && pos <= ultima) avviso(Avviso::kFuoriOrdine, 1, std::to_string(ultima));
-  ultima = pos;
+  if (precedente.posizione >= 0 && pos <= precedente.posizione) {
+    avviso(Avviso::kFuoriOrdine, 1,
+           std::to_string(precedente.posizione) + " " + std::to_string(precedente.riga));
+  }
+  precedente = {pos, riga_record};
 }
 
 void Lettura::avvisi_segnale(std::int32_t pos, std::int32_t sx, std::int32_t tempo) {

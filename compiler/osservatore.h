@@ -17,19 +17,19 @@ namespace progetto1 {
 
 // What the package accepts without a code, but an author would not mean.
 enum class Avviso {
-  kChiaveSconosciuta,        // a word field that no keyword test matches
-  kChiaveAmbigua,            // a field that more than one keyword test matches
-  kValoreInPiu,              // a field left over after a record's values
-  kChiaveConTrattino,        // a word field passed over for its hyphen-minus
-  kFuoriSezione,             // a general record after the general section, or the reverse
-  kLunghezzaRipetuta,        // a second length line: the track is made again, empty
-  kCurvaPiuCifre,            // a curve keyword with more than one grade digit
-  kFuoriGriglia,             // a position that rounds to another cell than the one it lies in
-  kFuoriOrdine,              // a record behind the one before it, where order matters
-  kOltreLaLinea,             // a position beyond the line's declared length
-  kVelocitaFuoriPasso,       // a speed that is not a multiple of the speed step
-  kTestoLungo,               // a text longer than the documents' columns
-  kCarattereNonCp1252,       // bytes that are no Windows-1252 character, or UTF-8
+  kChiaveSconosciuta,   // a word field that no keyword test matches
+  kChiaveAmbigua,       // a field that more than one keyword test matches
+  kValoreInPiu,         // a field left over after a record's values
+  kChiaveConTrattino,   // a word field passed over for its hyphen-minus
+  kFuoriSezione,        // a general record after the general section, or the reverse
+  kLunghezzaRipetuta,   // a second length line: the track is made again, empty
+  kCurvaPiuCifre,       // a curve keyword with more than one grade digit
+  kFuoriGriglia,        // a position that rounds to another cell than the one it lies in
+  kFuoriOrdine,         // a record behind the one before it: "its end", or "its position its line"
+  kOltreLaLinea,        // a position beyond the line's declared length
+  kVelocitaFuoriPasso,  // a speed that is not a multiple of the speed step
+  kTestoLungo,          // a text longer than the documents' columns
+  kCarattereNonCp1252,  // bytes that are no Windows-1252 character, or UTF-8
   kRallentamentoSenzaFine,   // a slow-down whose end falls in its start cell
   kOrarioIndietro,           // a station time before the previous station's: "time previous"
   kPendenzaTroncata,         // a gradient that its byte cannot hold: the gradient

@@ -26,6 +26,7 @@
 #include "model/pacchetto.h"
 #include "model/tracciati.h"
 #include "output/finitura.h"
+#include "tools/aiuto/rimedi.h"
 #include "tools/binari/significato.h"
 #include "tools/motore/compilazione.h"
 #include "tools/motore/diagnosi.h"
@@ -139,8 +140,12 @@ std::string dettaglio_avviso(Avviso a, const std::string& d) {
       return d + " m cade nella cella " + std::to_string(pos / kMetriCella + 1) +
              ", il pacchetto la mette nella cella " + std::to_string(cella_di(pos));
     }
-    case Avviso::kFuoriOrdine:
-      return "il precedente arriva a " + d + " m";
+    case Avviso::kFuoriOrdine: {
+      const std::size_t spazio = d.find(' ');
+      if (spazio == std::string::npos) return "il precedente arriva a " + d + " m";
+      return "il precedente, alla riga " + d.substr(spazio + 1) + ", è a " + d.substr(0, spazio) +
+             " m: vanno in ordine di posizione";
+    }
     case Avviso::kOltreLaLinea:
       return "la linea è lunga " + d + " m";
     case Avviso::kVelocitaFuoriPasso:
@@ -606,6 +611,9 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
         d.messaggio += "; " + posizione;
         d.cella = cella_posizione(numero(*ev.codice), ev.posizione);
       }
+      // How to mend it, where a failed read has not already said.
+      const std::string rimedio = aiuto::rimedio(*ev.codice);
+      if (!lettura && !rimedio.empty()) d.messaggio += ". Rimedio: " + rimedio;
     } else {
       const VoceAvviso& v = voce_avviso(ev.avviso);
       d.gravita = Gravita::kAvviso;

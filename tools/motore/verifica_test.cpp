@@ -426,7 +426,9 @@ TEST(Verifica, MoltiGuastiInUnaSolaCorsa) {
   EXPECT_EQ(
       testo_verifica(e),
       "l.txt:11:1: errore: una curva non contiene nessuna delle cifre da 1 a 6, oppure il "
-      "tracciato supera il metro 1000000 [E103]\n"
+      "tracciato supera il metro 1000000. Rimedio: scrivi nella parola chiave della curva una "
+      "cifra da 1 a 6 (`curvad4`) e accorcia le curve che portano il tracciato oltre il metro "
+      "1000000 [E103]\n"
       "    curvas7,  1350,  800\n"
       "    ^\n"
       "l.txt:12:1: avviso: campo che nessuna parola chiave riconosce: il pacchetto lo salta "
@@ -434,7 +436,8 @@ TEST(Verifica, MoltiGuastiInUnaSolaCorsa) {
       "    pendenzza,  0,  0\n"
       "    ^\n"
       "l.txt:14:1: errore: la cella del cartello indicatore è già occupata; posizione 1000 m, "
-      "cella 21 [E6]\n"
+      "cella 21. Rimedio: sposta il cartello in una cella di 50 m che nessun segnale, "
+      "rallentamento, fermata, cartello o indicatore occupa [E6]\n"
       "    cartello_indicatore,  1000,   (PL km)(1+000)\n"
       "    ^\n"
       "t.txt:3:19: avviso: velocità che non è un multiplo di 5 km/h tra 0 e 495: in una velocità "
@@ -442,11 +445,13 @@ TEST(Verifica, MoltiGuastiInUnaSolaCorsa) {
       "più passa nell'altro gruppo (103 km/h) [velocita-fuori-passo]\n"
       "    velocita,   0,    103\n"
       "                      ^\n"
-      "t.txt:5:1: errore: la cella del segnale è già occupata; posizione 2500 m, cella 51 [E16]\n"
+      "t.txt:5:1: errore: la cella del segnale è già occupata; posizione 2500 m, cella 51. "
+      "Rimedio: sposta il segnale in una cella di 50 m che nessun segnale, rallentamento, "
+      "fermata, cartello o indicatore occupa [E16]\n"
       "    segnale,    2500,   1, 4, 1,  0, 0,    0,  0,0,0, 0\n"
       "    ^\n"
       "t.txt:6:14: errore: la posizione della stazione non è multipla di 50; posizione 3260 m, "
-      "cella 66 [E8]\n"
+      "cella 66. Rimedio: scrivi una posizione multipla di 50 [E8]\n"
       "    stazione,    3260,  4,  300, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, Alfa\n"
       "                 ^\n");
   EXPECT_EQ(e.errori(), 4);
@@ -547,16 +552,21 @@ TEST(Verifica, UnValoreMancanteInOgniRecord) {
 // Values in messages decoded as the cells hold them; suggestions only from
 // the keywords of the text being read, never the word itself.
 TEST(Verifica, MessaggiConIValoriDecodificatiESuggerimentiDelTesto) {
-  const EsitoVerifica e = verifica_di(
-      {{},
-       {"pendenza,  0,  200", "velocita,  0,  100", "Pendenzza,  0,  0", "Sfondo Uno,  1"},
-       {stazione(1000, 27, 300, 8), stazione(5000, 27, 300, 7), "segnal,  2500, 1",
-        "segnale,  3000,  1, 3276, 1, 0, 0, 0, 9, 0, 0, 0"}});
+  const EsitoVerifica e =
+      verifica_di({{},
+                   {"pendenza,  0,  200", "pendenza,  0,  4", "velocita,  0,  100",
+                    "Pendenzza,  0,  0", "Sfondo Uno,  1"},
+                   {stazione(1000, 27, 300, 8), stazione(5000, 27, 300, 7), "segnal,  2500, 1",
+                    "segnale,  3000,  1, 3276, 1, 0, 0, 0, 9, 0, 0, 0"}});
   std::vector<std::string> messaggi;
   for (const Diagnostica& d : e.diagnostiche) messaggi.push_back(d.id + ": " + d.messaggio);
   const std::vector<std::string> attesi = {
       "pendenza-troncata: pendenza fuori da -100 ... 155: il pacchetto ne tiene gli 8 bit bassi "
       "(200 ‰: le celle registrano 44, cioè -56 ‰)",
+      // Out of order, with the previous record's line.
+      "fuori-ordine: record che non viene dopo il precedente dello stesso tipo: il pacchetto non "
+      "lo colloca dove è scritto (il precedente, alla riga 11, è a 0 m: vanno in ordine di "
+      "posizione)",
       // A keyword of the train text in the line text gets no suggestion.
       "chiave-sconosciuta: campo che nessuna parola chiave riconosce: il pacchetto lo salta "
       "(\"velocita\")",
@@ -648,7 +658,8 @@ TEST(Verifica, Json) {
             "{\"file\":\"l.txt\",\"line\":12,\"column\":23,\"severity\":\"errore\","
             "\"id\":\"E15\",\"code\":15,\"message\":\"la posizione è oltre la fine del percorso "
             "(più 100 m, 800 m per una stazione, supera l'ultima cella); posizione 99000 m, "
-            "cella 1981\"}],"
+            "cella 1981. Rimedio: scrivi una posizione al massimo 6900 m oltre la lunghezza del "
+            "percorso (6200 m per una stazione), o allunga il percorso\"}],"
             "\"summary\":{\"errors\":1,\"warnings\":1}}\n");
 }
 
