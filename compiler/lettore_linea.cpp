@@ -250,6 +250,7 @@ Esito leggi_testo_linea(Lettura& l) {
         if (l.verifica()) {
           for (int i : {1, 2, 3, 5, 6, 7}) l.avviso_velocita(v[i], i + 1);
           l.avviso_16(somma(prodotto(v[4], 10), v[8]), 5);
+          for (int i : {5, 9}) l.avviso_intervallo(Voce::kIndicatoreVmax, i, v[i - 1]);
         }
         const std::int32_t codice_prima = p.codice_errore;
         memo_indicatori_v_max(p, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]);

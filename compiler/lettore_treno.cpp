@@ -270,6 +270,8 @@ void leggi_testo_treno(Lettura& l) {
           // The values packed in pairs into the cell's 16-bit fields.
           for (int i = 0; i < 3; ++i) l.avviso_16(somma(prodotto(v[2 + i], 10), v[7 + i]), 3 + i);
           l.avviso_16(somma(somma(prodotto(v[5], 10), prodotto(v[1], 3)), v[6]), 6);
+          // Each value must stay within its digit, or it spills into its pair.
+          for (int i : {2, 7, 8, 9, 10, 11}) l.avviso_intervallo(Voce::kSegnale, i, v[i - 1]);
         }
         const std::int32_t codice_prima = p.codice_errore;
         memo_segnale(p, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10]);
@@ -298,6 +300,7 @@ void leggi_testo_treno(Lettura& l) {
           l.avvisi_rallentamento(v[0], v[1], v[2]);
           l.avviso_16(v[3], 4);
           l.avviso_16(v[5], 6);
+          l.avviso_intervallo(Voce::kRallentamento, 5, v[4]);
         }
         const std::int32_t codice_prima = p.codice_errore;
         memo_rallentamento(p, v[0], v[1], v[2], v[3], v[4], v[5]);

@@ -303,28 +303,32 @@ constexpr CodiceErrore kCodiciAbbattimento[] = {C::kAbbattimentoOccupato, C::kOl
 
 constexpr Avviso kAvvisiLunghezza[] = {A::kLunghezzaRipetuta, A::kFuoriSezione};
 constexpr Avviso kAvvisiGenerali[] = {A::kFuoriSezione};
+constexpr Avviso kAvvisiProgressiva[] = {A::kFuoriIntervallo, A::kFuoriSezione};
 constexpr Avviso kAvvisiCurva[] = {A::kCurvaPiuCifre, A::kFuoriOrdine, A::kOltreLaLinea,
                                    A::kFuoriSezione};
 constexpr Avviso kAvvisiPendenza[] = {A::kFuoriOrdine, A::kPendenzaTroncata, A::kFuoriGriglia,
                                       A::kOltreLaLinea, A::kFuoriSezione};
 constexpr Avviso kAvvisiMontagna[] = {A::kMontagnaUnita, A::kFuoriGriglia, A::kOltreLaLinea,
                                       A::kFuoriSezione};
-constexpr Avviso kAvvisiIndicatore[] = {A::kVelocitaFuoriPasso, A::kValoreTroncato,
-                                        A::kMarcaSostituita,    A::kFuoriGriglia,
-                                        A::kOltreLaLinea,       A::kFuoriSezione};
+constexpr Avviso kAvvisiIndicatore[] = {
+    A::kVelocitaFuoriPasso, A::kValoreTroncato, A::kFuoriIntervallo, A::kMarcaSostituita,
+    A::kFuoriGriglia,       A::kOltreLaLinea,   A::kFuoriSezione};
 constexpr Avviso kAvvisiCartello[] = {A::kTestoLungo,   A::kCarattereNonCp1252, A::kMarcaSostituita,
                                       A::kFuoriGriglia, A::kOltreLaLinea,       A::kFuoriSezione};
 constexpr std::span<const Avviso> kAvvisiNessuno;
+constexpr Avviso kAvvisiOrologio[] = {A::kFuoriIntervallo};
 constexpr Avviso kAvvisiLungoLinea[] = {A::kFuoriOrdine, A::kFuoriGriglia, A::kOltreLaLinea};
 constexpr Avviso kAvvisiVelocita[] = {A::kFuoriOrdine, A::kVelocitaFuoriPasso, A::kFuoriGriglia,
                                       A::kOltreLaLinea};
-constexpr Avviso kAvvisiStazione[] = {A::kOrarioIndietro, A::kTestoLungo, A::kCarattereNonCp1252,
-                                      A::kFuoriGriglia, A::kOltreLaLinea};
-constexpr Avviso kAvvisiRallentamento[] = {A::kRallentamentoSenzaFine, A::kValoreTroncato,
-                                           A::kVelocitaFuoriPasso,     A::kRegistroResiduo,
-                                           A::kFuoriGriglia,           A::kOltreLaLinea};
-constexpr Avviso kAvvisiSegnale[] = {A::kTempoAlzato,     A::kValoreTroncato, A::kMarcaSostituita,
-                                     A::kRegistroResiduo, A::kFuoriGriglia,   A::kOltreLaLinea};
+constexpr Avviso kAvvisiStazione[] = {
+    A::kStazioneFuoriOrdine, A::kFuoriIntervallo, A::kOrarioIndietro, A::kTestoLungo,
+    A::kCarattereNonCp1252,  A::kFuoriGriglia,    A::kOltreLaLinea};
+constexpr Avviso kAvvisiRallentamento[] = {
+    A::kRallentamentoSenzaFine, A::kValoreTroncato, A::kFuoriIntervallo, A::kVelocitaFuoriPasso,
+    A::kRegistroResiduo,        A::kFuoriGriglia,   A::kOltreLaLinea};
+constexpr Avviso kAvvisiSegnale[] = {A::kTempoAlzato,     A::kValoreTroncato,  A::kFuoriIntervallo,
+                                     A::kMarcaSostituita, A::kRegistroResiduo, A::kFuoriGriglia,
+                                     A::kOltreLaLinea};
 constexpr Avviso kAvvisiAbbattimento[] = {A::kValoreTroncato, A::kFuoriGriglia, A::kOltreLaLinea};
 
 // ---- The records ---------------------------------------------------------
@@ -352,15 +356,15 @@ constexpr Record kRecord[] = {
     {Voce::kProgressivaUno, Testo::kLinea, "progressiva chilometrica uno", "[generale]", true,
      "progressiva chilometrica uno", "progressiva", "uno", true, "", kProgressiva,
      kCampiProgressiva, "progressiva chilometrica uno,    0,    100800,    1", kCodiciProgressiva,
-     kAvvisiGenerali},
+     kAvvisiProgressiva},
     {Voce::kProgressivaDue, Testo::kLinea, "progressiva chilometrica due", "[generale]", true,
      "progressiva chilometrica due", "progressiva", "due", true, "", kProgressiva,
      kCampiProgressiva, "progressiva chilometrica due,    100800,    190300,    1",
-     kCodiciProgressiva, kAvvisiGenerali},
+     kCodiciProgressiva, kAvvisiProgressiva},
     {Voce::kProgressivaTre, Testo::kLinea, "progressiva chilometrica tre", "[generale]", true,
      "progressiva chilometrica tre", "progressiva", "tre", true, "", kProgressiva,
      kCampiProgressiva, "progressiva chilometrica tre,    0,    0,    0", kCodiciProgressiva,
-     kAvvisiGenerali},
+     kAvvisiProgressiva},
     {Voce::kSfondoUno, Testo::kLinea, "sfondo uno", "[generale]", true, "sfondo uno", "sfondo",
      "uno", true, "", kSfondo, kCampiSfondoUno, "sfondo uno,    1", kCodiciLettura,
      kAvvisiGenerali},
@@ -425,7 +429,7 @@ constexpr Record kRecord[] = {
      "L'ora dell'orologio all'inizio della corsa: ore, minuti e secondi, separati da virgole o "
      "da spazi.",
      kCampiOrologio, "orologio,    2               49            40", kCodiciLettura,
-     kAvvisiNessuno},
+     kAvvisiOrologio},
     {Voce::kAderenza, Testo::kTreno, "aderenza", "[aderenze]", false, "aderenza", "aderenza", "",
      false, "",
      "L'aderenza da una posizione fino all'aderenza successiva. Le aderenze si scrivono in "

@@ -340,6 +340,9 @@ TEST_F(Strumento, TestiModificatiNonSostituitiSenzaForce) {
 
   const Esito f = esegui({"texts", "--out", uscita_.string(), "--force"});
   EXPECT_EQ(f.stato, 0) << f.err;
+  // Even so it names what it replaces.
+  EXPECT_EQ(f.err, "scenario: --force: sostituisco testi che avevano un contenuto diverso:\n  " +
+                       linea.string() + "\n");
   for (const FileUscita& t : testi_pacchetto()) {
     EXPECT_TRUE(leggi(uscita_ / t.first) == t.second) << t.first;
   }

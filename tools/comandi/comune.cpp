@@ -65,7 +65,6 @@ bool file_di_uscita(const std::string& uscita, fs::path& destinazione, fs::path&
 
 bool testi_intatti(const fs::path& cartella, const std::vector<FileUscita>& file, bool forza,
                    SistemaFile& sistema, std::ostream& err) {
-  if (forza) return true;
   std::vector<fs::path> diversi;
   for (const FileUscita& f : file) {
     const fs::path p = cartella / percorso(f.first);
@@ -74,6 +73,11 @@ bool testi_intatti(const fs::path& cartella, const std::vector<FileUscita>& file
     if (sistema.leggi(p, attuale) || attuale != f.second) diversi.push_back(p);
   }
   if (diversi.empty()) return true;
+  if (forza) {
+    err << "scenario: --force: sostituisco testi che avevano un contenuto diverso:\n";
+    for (const fs::path& p : diversi) err << "  " << testo(p) << "\n";
+    return true;
+  }
   err << "scenario: non sostituisco testi che esistono già con un contenuto diverso (forse li "
          "hai modificati); non ho scritto nulla:\n";
   for (const fs::path& p : diversi) err << "  " << testo(p) << "\n";

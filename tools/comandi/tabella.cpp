@@ -13,7 +13,7 @@ const std::vector<Sottocomando>& sottocomandi() {
        prepara_check},
       {"texts",
        "Scrive i cinque testi dello scenario incorporato (linea, treno, note, rallentamenti,\n"
-       "scheda) come li scrive il pacchetto; non cancella nulla",
+       "scheda) come li scrive il pacchetto; non sostituisce testi modificati senza --force",
        prepara_texts},
       {"dump", "Decodifica piano (_linea.dat), stazioni (.sim) e celle (.dat) in testo o JSON",
        prepara_dump},

@@ -6,6 +6,7 @@
 #include <limits>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <tuple>
@@ -40,6 +41,8 @@ struct VoceAvviso {
   Avviso avviso;
   const char* id;
   std::string descrizione;  // the rule, for the SARIF rule list and for the message
+  // An error for what no package code names but nothing can come of.
+  Gravita gravita = Gravita::kAvviso;
 };
 
 std::string n(long v) { return std::to_string(v); }
@@ -116,7 +119,8 @@ const std::vector<VoceAvviso>& tabella_avvisi() {
        "ordine di posizione"},
       {Avviso::kTestoScambiato, "testo-scambiato",
        "il testo sembra l'altro dei due (quasi tutte le sue parole chiave sono dell'altro testo): "
-       "il pacchetto non vi trova quasi nulla"},
+       "il pacchetto non vi trova quasi nulla",
+       Gravita::kErrore},
       {Avviso::kValoreTroncato, "valore-troncato",
        "valore che il suo campo di 16 bit non contiene: il pacchetto ne tiene i 16 bit bassi"},
   };
@@ -171,8 +175,10 @@ std::string dettaglio_avviso(Avviso a, const std::string& d) {
     }
     case Avviso::kVirgolaDecimale: {
       const std::string intero = d.substr(0, d.find(','));
-      return "\"" + d + "\" si legge " + intero + " e un campo " + d.substr(d.find(',') + 1) +
-             " in più: scrivi un numero intero, come " + intero;
+      return "il campo in più è \"" + d.substr(d.find(',') + 1) + "\": se era \"" + d +
+             "\", si legge " + intero +
+             " e un campo in più; scrivi ogni numero intero, senza "
+             "virgola decimale";
     }
     case Avviso::kStazioneFuoriOrdine: {
       std::vector<std::string> v;
@@ -247,9 +253,11 @@ long colonna_utf8(std::string_view riga, long c) {
 }
 
 const char* const kComeSalvare =
-    "salvalo in Windows-1252: nel Blocco note \"Salva con nome\", codifica ANSI; in Notepad++ "
-    "Codifica > Converti in ANSI; in VS Code \"Salva con codifica\", Western (Windows 1252); in "
-    "Vim :set fileencoding=cp1252; oppure iconv -f UTF-8 -t WINDOWS-1252 testo.txt > nuovo.txt";
+    "salvalo in Windows-1252 con righe CR LF (il manuale, \"Codifica e fine riga\", dice come "
+    "in ogni editor): nel Blocco note \"Salva con nome\", codifica ANSI; in Notepad++ Codifica > "
+    "Set di caratteri > Europa occidentale > Windows-1252; in VS Code \"Salva con codifica\", "
+    "Western (Windows 1252); in Vim :set fileencoding=cp1252 fileformat=dos e poi :w; da riga di "
+    "comando iconv -f UTF-8 -t WINDOWS-1252 bozza.txt | sed 's/\\r*$/\\r/' > NOME.txt";
 
 // The first field of each line of a text: how many are keywords of the line
 // text's records, and how many of the train text's.
@@ -354,9 +362,18 @@ std::optional<SpiegazioneLettura> spiega_lettura(const GuastoLettura& g, bool li
     for (std::size_t i = static_cast<std::size_t>(g.campo) - 1; i < totale; ++i) {
       mancano += (mancano.empty() ? "" : ", ") + std::string(r->campi[i].nome);
     }
+    const std::size_t quanti = totale - static_cast<std::size_t>(g.campo) + 1;
     std::string m = "il record " + std::string(r->nome) + " ha " + std::to_string(g.campo - 1) +
                     (g.campo - 1 == 1 ? " valore" : " valori") + " su " + std::to_string(totale) +
-                    ": mancano " + mancano;
+                    (quanti == 1 ? ": manca " : ": mancano ") + mancano;
+    if (g.campo > 1) {
+      std::string tutti;
+      for (const catalogo::Campo& x : r->campi) {
+        tutti += (tutti.empty() ? "" : ", ") + std::string(x.nome);
+      }
+      m += " (i campi sono, in ordine: " + tutti +
+           "; se ne manca uno prima, quelli che lo seguono sono spostati di un posto)";
+    }
     m += fine_testo ? " (il testo finisce prima)"
                     : "; il pacchetto ha preso come " + std::string(c.nome) + " il campo " +
                           tra_virgolette(g.trovato) + " della riga " +
@@ -369,8 +386,8 @@ std::optional<SpiegazioneLettura> spiega_lettura(const GuastoLettura& g, bool li
   } else {
     m += "trovato " + tra_virgolette(g.trovato) + " dove serve " + atteso(c);
     if (g.trovato.find(':') != std::string::npos) {
-      m += "; un orario si scrive in tre campi, ore, minuti e secondi, separati da virgole "
-           "(7,22,0)";
+      m += "; un orario si scrive in tre campi, ore, minuti e secondi, separati da virgole: "
+           "7:22 diventa 7, 22, 0 (o 7, 22 se i secondi seguono già)";
     } else if (g.trovato.find_first_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ") !=
                std::string::npos) {
       m += "; forse manca un valore prima di questo campo";
@@ -524,7 +541,7 @@ const std::vector<Regola>& regole() {
       v.push_back({id_errore(e.codice), Gravita::kErrore, e.frase});
     }
     for (const VoceAvviso& a : tabella_avvisi()) {
-      v.push_back({a.id, Gravita::kAvviso, a.descrizione});
+      v.push_back({a.id, a.gravita, a.descrizione});
     }
     return v;
   }();
@@ -561,6 +578,13 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
   const bool utf8_treno = salvato_in_utf8(testo_treno);
   EsitoVerifica esito;
   std::map<std::pair<std::string, Luogo::Testo>, std::string> suggerimenti;
+  // Lines of stations written out of order: their code 22 comes of the order.
+  std::set<long> stazioni_fuori_ordine;
+  for (const Evento& ev : r.eventi) {
+    if (!ev.codice && ev.avviso == Avviso::kStazioneFuoriOrdine) {
+      stazioni_fuori_ordine.insert(ev.luogo.riga);
+    }
+  }
   for (const Evento& ev : r.eventi) {
     Luogo luogo = ev.luogo;
     if (ev.codice && luogo.testo == Luogo::Testo::kNessuno) {
@@ -572,7 +596,7 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
     const bool linea = luogo.testo == Luogo::Testo::kLinea ||
                        (luogo.testo == Luogo::Testo::kNessuno &&
                         (origine == Origine::kLinea || origine == Origine::kFinitura));
-    if (!ev.codice && (linea ? linea_scambiata : treno_scambiato)) continue;
+    if (linea ? linea_scambiata : treno_scambiato) continue;
     d.file = linea ? file_linea : file_treno;
     d.riga = luogo.riga;
     d.colonna = luogo.colonna;
@@ -612,7 +636,13 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
         d.cella = cella_posizione(numero(*ev.codice), ev.posizione);
       }
       // How to mend it, where a failed read has not already said.
-      const std::string rimedio = aiuto::rimedio(*ev.codice);
+      std::string rimedio = aiuto::rimedio(*ev.codice);
+      if (*ev.codice == CodiceErrore::kStazioniTroppoVicine &&
+          stazioni_fuori_ordine.count(luogo.riga) != 0) {
+        rimedio =
+            "la stazione è scritta fuori ordine (vedi l'avviso stazione-fuori-ordine): "
+            "sposta la sua riga prima di quella della stazione che sta più avanti";
+      }
       if (!lettura && !rimedio.empty()) d.messaggio += ". Rimedio: " + rimedio;
     } else {
       const VoceAvviso& v = voce_avviso(ev.avviso);
@@ -659,7 +689,7 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
     const bool linea = ev.luogo.testo == Luogo::Testo::kLinea ||
                        (ev.luogo.testo == Luogo::Testo::kNessuno &&
                         (!ev.codice || voce_errore(*ev.codice).origine != Origine::kTreno));
-    if (!ev.codice && (linea ? linea_scambiata : treno_scambiato)) continue;
+    if (linea ? linea_scambiata : treno_scambiato) continue;
     d.file = linea ? file_linea : file_treno;
     d.gravita = ev.codice ? Gravita::kErrore : Gravita::kAvviso;
     d.id = ev.codice ? id_errore(*ev.codice) : voce_avviso(ev.avviso).id;
@@ -673,7 +703,7 @@ EsitoVerifica verifica(std::string_view testo_linea, std::string_view testo_tren
   if (linea_scambiata || treno_scambiato) {
     Diagnostica d;
     d.file = linea_scambiata ? file_linea : file_treno;
-    d.gravita = Gravita::kAvviso;
+    d.gravita = voce_avviso(Avviso::kTestoScambiato).gravita;
     d.id = voce_avviso(Avviso::kTestoScambiato).id;
     d.messaggio = voce_avviso(Avviso::kTestoScambiato).descrizione + " (";
     if (linea_scambiata && treno_scambiato) {

@@ -478,14 +478,17 @@ TEST(Verifica, ErroriDiLetturaNominanoRecordECampo) {
       {{"rallentamento,   3000,    30,  1000", "[segnali]"},
        3,
        36,
-       "errore di lettura: il record rallentamento ha 3 valori su 6: mancano f_tt, f_ta, d_v; il "
-       "pacchetto ha preso come f_tt il campo \"[segnali]\" della riga 4, e lì si è fermato"},
+       "errore di lettura: il record rallentamento ha 3 valori su 6: mancano f_tt, f_ta, d_v (i "
+       "campi sono, in ordine: x, v, l, f_tt, f_ta, d_v; se ne manca uno prima, quelli che lo "
+       "seguono sono spostati di un posto); il pacchetto ha preso come f_tt il campo "
+       "\"[segnali]\" della riga 4, e lì si è fermato"},
       {{"stazione,    1000,  27,  300, 0,0,0, 0,0,0, 0,0,0, 0, 7:22, 0, Alfa"},
        3,
        55,
        "errore di lettura: nel record stazione, campo 14 di 17 (ore: ora dell'orario della "
        "stazione): trovato \"7:22\" dove serve un numero intero; un orario si scrive in tre "
-       "campi, ore, minuti e secondi, separati da virgole (7,22,0)"},
+       "campi, ore, minuti e secondi, separati da virgole: 7:22 diventa 7, 22, 0 (o 7, 22 se i "
+       "secondi seguono già)"},
       {{"sabbia,  70000"},
        3,
        10,
@@ -543,7 +546,7 @@ TEST(Verifica, UnValoreMancanteInOgniRecord) {
                   " di " + std::to_string(r.campi.size())
             : "il record " + std::string(r.nome) + " ha " + std::to_string(mancante) +
                   (mancante == 1 ? " valore" : " valori") + " su " +
-                  std::to_string(r.campi.size()) + ": mancano " + std::string(r.campi.back().nome);
+                  std::to_string(r.campi.size()) + ": manca " + std::string(r.campi.back().nome);
     EXPECT_NE(d->messaggio.find(atteso), std::string::npos) << r.nome << ": " << d->messaggio;
     EXPECT_EQ(d->file, linea ? kL : kT) << r.nome;
   }
@@ -557,7 +560,8 @@ TEST(Verifica, MessaggiConIValoriDecodificatiESuggerimentiDelTesto) {
                    {"pendenza,  0,  200", "pendenza,  0,  4", "velocita,  0,  100",
                     "Pendenzza,  0,  0", "Sfondo Uno,  1"},
                    {stazione(1000, 27, 300, 8), stazione(5000, 27, 300, 7), "segnal,  2500, 1",
-                    "segnale,  3000,  1, 3276, 1, 0, 0, 0, 9, 0, 0, 0"}});
+                    "segnale,  3000,  1, 3276, 1, 0, 0, 0, 9, 0, 0, 0",
+                    "segnale,  4000,  7, 4, 1, 0, 0, 0, 0, 0, 120, 0"}});
   std::vector<std::string> messaggi;
   for (const Diagnostica& d : e.diagnostiche) messaggi.push_back(d.id + ": " + d.messaggio);
   const std::vector<std::string> attesi = {
@@ -582,6 +586,11 @@ TEST(Verifica, MessaggiConIValoriDecodificatiESuggerimentiDelTesto) {
       // s1 × 10 + d1 does not fit the cell's 16 bits.
       "valore-troncato: valore che il suo campo di 16 bit non contiene: il pacchetto ne tiene i "
       "16 bit bassi (32769, nella cella -32767)",
+      // Values beyond their digit spill into their pair's.
+      "fuori-intervallo: valore fuori da quelli che il suo campo ammette: il pacchetto lo prende "
+      "com'è (sx 7: il campo vuole da 0 a 3)",
+      "fuori-intervallo: valore fuori da quelli che il suo campo ammette: il pacchetto lo prende "
+      "com'è (d3 120: il campo vuole da 0 a 9)",
   };
   EXPECT_EQ(messaggi, attesi);
 }
@@ -602,10 +611,15 @@ TEST(Verifica, TestiScambiatiDettiInUnSoloMessaggio) {
   };
   for (const auto& c : casi) {
     const EsitoVerifica e = verifica(c.linea, c.treno, kNomeLinea, kNumeroTreno, kL, kT);
-    ASSERT_EQ(e.avvisi(), 1) << testo_verifica(e);
+    // Nothing else of the text given in the wrong place.
+    ASSERT_EQ(std::count_if(e.diagnostiche.begin(), e.diagnostiche.end(),
+                            [&](const Diagnostica& x) { return x.file == c.file; }),
+              1)
+        << testo_verifica(e);
     const auto d = std::find_if(e.diagnostiche.begin(), e.diagnostiche.end(),
-                                [](const Diagnostica& x) { return x.gravita == Gravita::kAvviso; });
+                                [&](const Diagnostica& x) { return x.file == c.file; });
     EXPECT_EQ(d->id, "testo-scambiato");
+    EXPECT_EQ(d->gravita, Gravita::kErrore);
     EXPECT_EQ(d->file, c.file);
     EXPECT_NE(d->messaggio.find(c.dettaglio), std::string::npos) << d->messaggio;
   }
