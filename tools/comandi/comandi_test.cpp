@@ -64,7 +64,7 @@ TEST_F(Strumento, ErroriDUsoStato2) {
 
   EXPECT_EQ(esegui({}).err,
             "scenario: serve un sottocomando: compile, check, texts, dump, map, view, decompile, "
-            "package o help\n"
+            "package, help o lsp\n"
             "Usa --help per l'aiuto.\n");
   EXPECT_EQ(esegui({"compile", "--line", linea_.string()}).err,
             "scenario: manca l'opzione obbligatoria --train\nUsa --help per l'aiuto.\n");
@@ -80,7 +80,7 @@ TEST_F(Strumento, ErroriDUsoInItalianoConIlSuggerimento) {
   const Caso casi[] = {
       {{"chek"},
        "sottocomando sconosciuto \"chek\"; forse \"check\"?\nI sottocomandi sono: compile, "
-       "check, texts, dump, map, view, decompile, package o help."},
+       "check, texts, dump, map, view, decompile, package, help o lsp."},
       {{"check", "--lin", "l.txt", "--train", "t.txt"},
        "opzione sconosciuta --lin per check; forse \"--line\"?"},
       {{"compile", "--sconosciuta"}, "opzione sconosciuta --sconosciuta per compile"},
@@ -535,7 +535,7 @@ TEST_F(Strumento, OgniSottocomandoDellaTabella) {
     EXPECT_NE(e.out.find("Uso: scenario " + std::string(s.nome)), std::string::npos) << e.out;
     elenco += elenco.empty() ? s.nome : std::string(" ") + s.nome;
   }
-  EXPECT_EQ(elenco, "compile check texts dump map view decompile package help");
+  EXPECT_EQ(elenco, "compile check texts dump map view decompile package help lsp");
 }
 
 // ---- the compiled files read once for map, view and decompile -----------------------

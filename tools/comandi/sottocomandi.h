@@ -44,5 +44,6 @@ Corpo prepara_view(CLI::App& comando);
 Corpo prepara_decompile(CLI::App& comando);
 Corpo prepara_package(CLI::App& comando);
 Corpo prepara_help(CLI::App& comando);
+Corpo prepara_lsp(CLI::App& comando);
 
 }  // namespace progetto1::strumento

@@ -34,6 +34,10 @@ const std::vector<Sottocomando>& sottocomandi() {
        "Spiega un record, una sezione, i codici d'errore, gli avvisi, i documenti o le celle;\n"
        "con --manuale scrive i file generati del manuale degli autori",
        prepara_help},
+      {"lsp",
+       "Server del Language Server Protocol per l'editor: diagnostiche, hover, completamento e\n"
+       "simboli dei testi della linea e del treno",
+       prepara_lsp},
   };
   return tabella;
 }

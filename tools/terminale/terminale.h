@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -22,6 +23,10 @@ std::vector<std::string> argomenti_programma(int argc, char** argv);
 // a pipe they stay UTF-8 bytes.
 std::ostream& uscita_programma();
 std::ostream& errore_programma();
+
+// Standard input as bytes, untouched: on Windows no CR LF becomes LF (the
+// language server counts the bytes of each message).
+std::istream& ingresso_programma();
 
 // The running program's own file.
 std::filesystem::path eseguibile_programma();

@@ -12,6 +12,7 @@ std::vector<std::string> argomenti_programma(int argc, char** argv) {
 
 std::ostream& uscita_programma() { return std::cout; }
 std::ostream& errore_programma() { return std::cerr; }
+std::istream& ingresso_programma() { return std::cin; }
 
 std::filesystem::path eseguibile_programma() {
   std::error_code ec;

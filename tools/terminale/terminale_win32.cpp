@@ -3,9 +3,13 @@
 // module.
 #include "tools/terminale/terminale_win32.h"
 
+#include <fcntl.h>
+#include <io.h>
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <iostream>
 
 namespace progetto1::strumento {
 
@@ -121,6 +125,12 @@ std::ostream& errore_programma() {
   static FlussoConsolle flusso(GetStdHandle(STD_ERROR_HANDLE));
   static std::ostream os(&flusso);
   return os;
+}
+
+std::istream& ingresso_programma() {
+  static const bool binario = _setmode(_fileno(stdin), _O_BINARY) != -1;
+  static_cast<void>(binario);
+  return std::cin;
 }
 
 std::filesystem::path eseguibile_programma() {
