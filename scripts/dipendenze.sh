@@ -22,6 +22,7 @@ test=(
   clang libclang-rt-14-dev llvm    # fuzzing with libFuzzer; llvm-symbolizer names a fault's frames
   clang-format                     # formatting
   chromium                         # the page of scenario view in a real browser (puppeteer-core)
+  neovim                           # scenario lsp in a real editor's language client
 )
 # The SARIF validator of the tests comes from npm (package.json at the root);
 # Debian's Node only where no npm is installed already.
