@@ -132,6 +132,19 @@ TEST_F(Lsp, DiagnosticheDellaCoppiaAOgniModifica) {
   EXPECT_EQ(d[0]["range"]["start"]["character"], 0);
 }
 
+// A character the package's code page has not is a diagnostic, not a crash.
+TEST_F(Lsp, CarattereFuoriDallaCodifica) {
+  prova::scrivi(cartella_ / "Prova_linea.txt", prova::unisci(prova::linea_prova()));
+  prova::Righe treno = prova::treno_prova();
+  treno[11] = "stazione,    1000,  4,  300,  1, 0, 0,  0,0,0,  0,0,0,    0,   8,0, 0, Ålfa ☃";
+  const Sessione s = sessione({apri("Prova_11-.txt", prova::unisci(treno))});
+  const std::vector<Json> d = s.diagnostiche(uri("Prova_11-.txt"));
+  ASSERT_FALSE(d.empty());
+  EXPECT_EQ(d[0]["code"], "carattere-non-cp1252");
+  EXPECT_EQ(d[0]["range"]["start"]["line"], 11);
+  EXPECT_EQ(d[0]["range"]["start"]["character"], 76);  // the snowman; "Å" is in the code page
+}
+
 TEST_F(Lsp, HoverSullaParolaChiaveESulValore) {
   const std::string testo = "[generale]\r\nnumero vetture,  5\r\nvelocita,   1000,   110\r\n";
   const Json dove = {{"textDocument", {{"uri", uri("Prova_11-.txt")}}}};

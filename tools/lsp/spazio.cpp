@@ -128,6 +128,27 @@ std::map<std::string, std::vector<Diagnostica>> Spazio::verifica(const std::stri
 
   const std::string* proprio = testo(uri);
   const std::string questo = proprio != nullptr ? a_cp1252(*proprio) : leggi_disco(*p).value_or("");
+  // A character Windows-1252 cannot hold: the package would write "?".
+  if (proprio != nullptr && da_cp1252(questo) != *proprio) {
+    const std::string tornato = da_cp1252(questo);
+    std::size_t i = 0;
+    while (i < tornato.size() && i < proprio->size() && tornato[i] == (*proprio)[i]) ++i;
+    Diagnostica d;
+    d.file = uri;
+    d.gravita = Gravita::kAvviso;
+    d.id = "carattere-non-cp1252";
+    d.riga = 1 + static_cast<long>(std::count(proprio->begin(), proprio->begin() + i, '\n'));
+    const std::size_t inizio = proprio->rfind('\n', i == 0 ? 0 : i - 1);
+    const std::size_t da = inizio == std::string::npos || i == 0 ? 0 : inizio + 1;
+    d.colonna = 1;
+    for (std::size_t k = da; k < i; ++k) {
+      if ((static_cast<unsigned char>((*proprio)[k]) & 0xC0) != 0x80) ++d.colonna;
+    }
+    d.messaggio =
+        "carattere che Windows-1252, la codifica dei testi del pacchetto, non ha: il "
+        "pacchetto scriverebbe \"?\"";
+    esito[uri].push_back(d);
+  }
   const bool linea = n->testo == catalogo::Testo::kLinea;
   if (!testo_altro) {
     Diagnostica d;
