@@ -102,7 +102,7 @@ TEST(NomiDeiTesti, LineaTrenoEAltri) {
   EXPECT_FALSE(nome_testo("/a/_linea.txt"));
   EXPECT_EQ(percorso_uri("file:///a/b%20c/Prova_linea.txt"),
             std::optional<std::filesystem::path>("/a/b c/Prova_linea.txt"));
-  EXPECT_EQ(percorso_uri(uri_percorso("/a/b c/Città_linea.txt")),
+  EXPECT_EQ(percorso_uri(uri_percorso(percorso("/a/b c/Città_linea.txt"))),
             std::optional<std::filesystem::path>(percorso("/a/b c/Città_linea.txt")));
 }
 
