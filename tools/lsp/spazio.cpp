@@ -69,19 +69,7 @@ std::string uri_percorso(const fs::path& p) {
   const std::u8string g = p.generic_u8string();
   std::string s(g.begin(), g.end());
   if (!s.starts_with('/')) s = "/" + s;
-  std::string uri = "file://";
-  const char* const cifre = "0123456789ABCDEF";
-  for (const char c : s) {
-    const auto b = static_cast<unsigned char>(c);
-    if (std::isalnum(b) != 0 || std::string_view("-._~/:").find(c) != std::string_view::npos) {
-      uri += c;
-    } else {
-      uri += '%';
-      uri += cifre[b >> 4];
-      uri += cifre[b & 0xF];
-    }
-  }
-  return uri;
+  return "file://" + in_uri(s, "-._~/:");
 }
 
 const std::string* Spazio::testo(const std::string& uri) const {

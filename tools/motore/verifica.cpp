@@ -32,6 +32,7 @@
 #include "tools/motore/compilazione.h"
 #include "tools/motore/diagnosi.h"
 #include "tools/motore/somiglianza.h"
+#include "tools/terminale/percorsi.h"
 
 namespace progetto1::strumento {
 
@@ -778,19 +779,7 @@ Json numero_o_null(long n) { return n > 0 ? Json(n) : Json(); }
 // A path as a URI reference: relative stays relative, absolute becomes file://;
 // bytes outside the unreserved set are percent-encoded.
 std::string uri(const std::string& percorso) {
-  std::string s = percorso.starts_with('/') ? "file://" : "";
-  const char* const cifre = "0123456789ABCDEF";
-  for (const char c : percorso) {
-    const auto b = static_cast<unsigned char>(c);
-    if (std::isalnum(b) != 0 || std::string_view("-._~/").find(c) != std::string_view::npos) {
-      s += c;
-    } else {
-      s += '%';
-      s += cifre[b >> 4];
-      s += cifre[b & 0xF];
-    }
-  }
-  return s;
+  return (percorso.starts_with('/') ? "file://" : "") + in_uri(percorso, "-._~/");
 }
 
 }  // namespace
