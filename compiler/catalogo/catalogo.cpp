@@ -560,6 +560,14 @@ int riconoscimenti_treno(std::string_view scritto, std::string_view minuscolo) {
   return n;
 }
 
+const Record* record_della_chiave(Testo t, std::string_view campo) {
+  const std::string m = minuscole(campo);
+  for (const Record& r : kRecord) {
+    if (r.testo == t && riconosce(r.voce, campo, m)) return &r;
+  }
+  return nullptr;
+}
+
 std::optional<Voce> cerca(std::string_view parola) {
   const std::string p = minuscole(parola);
   for (const Record& r : kRecord) {

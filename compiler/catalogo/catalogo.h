@@ -111,6 +111,10 @@ int riconoscimenti_generali(std::string_view scritto, std::string_view minuscolo
 int riconoscimenti_linea(std::string_view scritto, std::string_view minuscolo, bool con_piano);
 int riconoscimenti_treno(std::string_view scritto, std::string_view minuscolo);
 
+// The first record of text t whose keyword a field is, as the readers would
+// take it; none when the field is no keyword of that text.
+const Record* record_della_chiave(Testo t, std::string_view campo);
+
 // The record whose name, keyword or recognition words are this word (any
 // case); none for a word the catalogue does not know.
 std::optional<Voce> cerca(std::string_view parola);

@@ -83,6 +83,10 @@ TEST(Catalogo, CercaPerNomeChiaveOParola) {
   EXPECT_EQ(cerca("velocita"), Voce::kVelocita);
   EXPECT_EQ(cerca("curva"), Voce::kCurva);
   EXPECT_FALSE(cerca("treno").has_value());
+  // A field as the readers take it, in its own text only.
+  ASSERT_NE(record_della_chiave(Testo::kTreno, "Stazione"), nullptr);
+  EXPECT_EQ(record_della_chiave(Testo::kTreno, "Stazione")->voce, Voce::kStazione);
+  EXPECT_EQ(record_della_chiave(Testo::kLinea, "stazione"), nullptr);
 }
 
 std::string compilato(const prova::Righe& linea, const prova::Righe& treno,

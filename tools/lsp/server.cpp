@@ -85,13 +85,6 @@ std::optional<catalogo::Testo> testo_uri(const std::string& uri) {
   return n->testo;
 }
 
-const catalogo::Record* record_di(const std::string& campo, catalogo::Testo t) {
-  for (const catalogo::Record& r : catalogo::records()) {
-    if (r.testo == t && catalogo::riconosce(r.voce, campo)) return &r;
-  }
-  return nullptr;
-}
-
 Json diagnostica(const Diagnostica& d) {
   const long riga = d.riga > 0 ? d.riga - 1 : 0;
   const long colonna = d.colonna > 0 ? d.colonna - 1 : 0;
@@ -212,7 +205,8 @@ class Server {
     const std::optional<catalogo::Testo> t = testo_uri(parametri["textDocument"]["uri"]);
     const std::optional<Campo> c = campo_sotto(parametri);
     if (!t || !c) return nullptr;
-    const catalogo::Record* r = record_di(c->riga.substr(0, c->riga.find(',')), *t);
+    const catalogo::Record* r =
+        catalogo::record_della_chiave(*t, c->riga.substr(0, c->riga.find(',')));
     if (r == nullptr) return nullptr;
     aiuto::Pagina p;
     if (c->numero == 0) {
@@ -282,7 +276,7 @@ class Server {
         sezione = &sezioni.back();
         continue;
       }
-      const catalogo::Record* r = record_di(primo, *t);
+      const catalogo::Record* r = catalogo::record_della_chiave(*t, primo);
       if (r == nullptr) continue;
       std::string nome(r->nome);
       // A station by its name, a record along the line by its position.

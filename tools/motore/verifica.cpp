@@ -303,12 +303,8 @@ struct Evento {
 
 // The record a keyword field stands for in a text, as the readers take it.
 const catalogo::Record* record_di(const std::string& chiave, bool linea) {
-  for (const catalogo::Record& r : catalogo::records()) {
-    if ((r.testo == catalogo::Testo::kLinea) == linea && catalogo::riconosce(r.voce, chiave)) {
-      return &r;
-    }
-  }
-  return nullptr;
+  return catalogo::record_della_chiave(linea ? catalogo::Testo::kLinea : catalogo::Testo::kTreno,
+                                       chiave);
 }
 
 std::string tra_virgolette(const std::string& s) { return "\"" + da_cp1252(s) + "\""; }
